@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages the build and the tests need; only the missing ones.
+set -euo pipefail
+
+paquetes=(
+  cmake g++ make pkg-config
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libgtest-dev
+  xvfb xauth xdotool
+  fonts-liberation fonts-comic-neue fonts-dejavu-core
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    faltan+=("$p")
+  fi
+done
+
+if ((${#faltan[@]} == 0)); then
+  exit 0
+fi
+
+echo "Instalando: ${faltan[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}"

@@ -1,0 +1,93 @@
+// Test doubles for the logic's seams: they record every effect, in order, in one shared log.
+#pragma once
+
+#include "Plataforma.h"
+#include "VentanaGemelario.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace gemelario::prueba {
+
+using Registro = std::vector<std::string>;
+
+class RelojFalso : public Reloj {
+public:
+    int hora = 10 * 3600;
+    Fecha fecha{6, 12, 2026};
+    double segundos = 36000.25;
+    double avance = 0.0;  // added to `segundos` at each read: 0 freezes the clock
+    int horaDelDia() override { return hora; }
+    Fecha hoy() override { return fecha; }
+    double segundosDesdeMedianoche() override {
+        const double s = segundos;
+        segundos += avance;
+        return s;
+    }
+};
+
+class EsperaFalsa : public Espera {
+public:
+    explicit EsperaFalsa(Registro& r) : registro(r) {}
+    Registro& registro;
+    std::function<void()> alEsperar;
+    void esperar(std::int32_t valor) override {
+        registro.push_back("espera " + std::to_string(valor));
+        if (alEsperar) alEsperar();
+    }
+};
+
+class PitidoFalso : public Pitido {
+public:
+    explicit PitidoFalso(Registro& r) : registro(r) {}
+    Registro& registro;
+    void pitar() override { registro.push_back("pitido"); }
+};
+
+class VentanaFalsa : public VentanaGemelario {
+public:
+    explicit VentanaFalsa(Registro& r) : registro(r) {}
+    Registro& registro;
+    std::array<std::string, 25> imagen{};
+    std::array<bool, 25> txtClave{};
+    std::string clave, tiempo;
+    bool keyPreview = false, nuevo = true, tabla = true, imagenClave = true;
+    std::function<void(Modal)> alAbrir;
+
+    void ponerImagen(int i, const std::string& a) override {
+        imagen.at(i) = a;
+        registro.push_back("picDibujo(" + std::to_string(i) + ")=" + a);
+    }
+    void mostrarTxtClave(int i, bool v) override {
+        txtClave.at(i) = v;
+        registro.push_back("txtClave(" + std::to_string(i) + ")=" + (v ? "visible" : "oculto"));
+    }
+    void ponerLblClave(const std::string& t) override {
+        clave = t;
+        registro.push_back("lblClave=" + t);
+    }
+    void ponerLblTiempo(const std::string& t) override {
+        tiempo = t;
+        registro.push_back("lblTiempo=" + t);
+    }
+    std::string lblTiempo() const override { return tiempo; }
+    void habilitarMenu(Menu m, bool h) override {
+        const char* nombre = m == Menu::Nuevo ? "mnuNuevo" : m == Menu::Tabla ? "mnuTabla" : "mnuImagen";
+        (m == Menu::Nuevo ? nuevo : m == Menu::Tabla ? tabla : imagenClave) = h;
+        registro.push_back(std::string(nombre) + (h ? "=on" : "=off"));
+    }
+    void ponerKeyPreview(bool a) override {
+        keyPreview = a;
+        registro.push_back(std::string("KeyPreview=") + (a ? "on" : "off"));
+    }
+    void maximizar() override { registro.push_back("maximizar"); }
+    void abrirModal(Modal m) override {
+        registro.push_back("modal " + std::to_string(static_cast<int>(m)));
+        if (alAbrir) alAbrir(m);
+    }
+    void terminar() override { registro.push_back("terminar"); }
+};
+
+} // namespace gemelario::prueba

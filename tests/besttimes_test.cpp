@@ -1,0 +1,239 @@
+// The best-times file: bytes on disk, damaged files, the time order and insertion.
+#include "ArchivoPuntuaciones.h"
+#include "Clasificacion.h"
+#include "Cp1252.h"
+#include "DirectorioTemporal.h"
+#include "Tiempo.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+using namespace gemelario;
+using gemelario::prueba::DirectorioTemporal;
+
+namespace {
+
+std::string registroEsperado(const std::string& texto, const std::string& tiempo, const std::string& nombre,
+                             const std::string& fecha) {
+    auto pad = [](std::string s, std::size_t n) { s.resize(n, ' '); return s; };
+    return pad(texto, 9) + pad(tiempo, 11) + pad(nombre, 32) + pad(fecha, 14);
+}
+
+std::string registroDe(const std::string& archivo, int n) { return archivo.substr((n - 1) * 66, 66); }
+
+} // namespace
+
+TEST(TiempoTexto, FollowsTheTableForms) {
+    EXPECT_EQ(TextoTiempo("00:01:08"), " 1m 8s");
+    EXPECT_EQ(TextoTiempo("00:00:59"), " 59s");
+    EXPECT_EQ(TextoTiempo("00:59:59"), " 59m 59s");
+    EXPECT_EQ(TextoTiempo("00:10:00"), " 10m 0s");
+    EXPECT_EQ(TextoTiempo("01:02:03"), TextoTiempo("00:02:03")) << "hours are ignored";
+    EXPECT_EQ(TextoTiempo("00:01:25   "), " 1m 25s") << "padding is not part of the time";
+    EXPECT_EQ(TextoTiempo("basura"), "");
+}
+
+TEST(TiempoOrden, StrictlyEarlierBeatsEqualDoesNot) {
+    EXPECT_TRUE(Supera("00:02:14", "00:02:15"));
+    EXPECT_FALSE(Supera("00:02:15", "00:02:15"));
+    EXPECT_FALSE(Supera("00:02:16", "00:02:15"));
+    EXPECT_TRUE(Supera("00:00:09", "0:1:0")) << "texts are brought to hh:mm:ss before comparing";
+    EXPECT_TRUE(Supera("00:00:09", "00:00:10   "));
+}
+
+TEST(TiempoOrden, AStoredTextThatIsNotATimeRanksAfterEveryTime) {
+    for (const char* malo : {"", "           ", "xx:yy:zz", "25:00:00", "00:61:00", "\xff\x01", "12"}) {
+        EXPECT_TRUE(Supera("23:59:59", malo)) << malo;
+        EXPECT_FALSE(Supera(malo, "00:00:01")) << malo;
+    }
+    EXPECT_EQ(NormalizarHora(" 7:5:3 "), "07:05:03");
+    EXPECT_EQ(LeerHora("00:01"), 60);
+}
+
+TEST(ArchivoPuntuacionesBytes, FactoryTableMatchesTheRecordLayout) {
+    DirectorioTemporal dir;
+    Puntuacion registro;
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    const std::string bytes = dir.leer("Gemelario.rnd");
+    ASSERT_EQ(bytes.size(), 660u);
+    EXPECT_EQ(registroDe(bytes, 1), registroEsperado(" 59s", "00:00:59", "Gemelario", "21-3-2000"));
+    EXPECT_EQ(registroDe(bytes, 2), registroEsperado(" 1m 8s", "00:01:08", "Gemelario", "21-3-2000"));
+    EXPECT_EQ(registroDe(bytes, 3), registroDe(bytes, 2));
+    EXPECT_EQ(registroDe(bytes, 5), registroEsperado(" 1m 25s", "00:01:25", "Gemelario", "21-3-2000"));
+    EXPECT_EQ(registroDe(bytes, 10), registroEsperado(" 2m 15s", "00:02:15", "Gemelario", "21-3-2000"));
+    EXPECT_EQ(registro.tiempo, "00:02:15") << "the buffer holds factory record 10 afterwards";
+}
+
+TEST(ArchivoPuntuacionesBytes, ReadingBackGivesThePaddedFields) {
+    DirectorioTemporal dir;
+    Puntuacion registro;
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    ArchivoPuntuaciones archivo(dir.ruta, registro);
+    EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::Leido);
+    archivo.LeerPuntuacion(5);
+    EXPECT_EQ(registro.tiempoTexto, " 1m 25s  ");
+    EXPECT_EQ(registro.tiempo, "00:01:25   ");
+    EXPECT_EQ(registro.nombre, "Gemelario" + std::string(23, ' '));
+    EXPECT_EQ(registro.fecha, "21-3-2000     ");
+}
+
+TEST(ArchivoPuntuacionesBytes, NamesArePaddedCutAndStoredInWindows1252) {
+    DirectorioTemporal dir;
+    Puntuacion registro;
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    {
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        registro = {" 5s", "00:00:05", std::string(40, 'x'), "6-12-2026"};
+        archivo.EscribirPuntuacion(1);
+        registro = {" 6s", "00:00:06", "", "6-12-2026"};
+        archivo.EscribirPuntuacion(2);
+        registro = {" 7s", "00:00:07", "Ñandú € 雪", "6-12-2026"};
+        archivo.EscribirPuntuacion(3);
+        EXPECT_TRUE(archivo.Cerrar());
+    }
+    const std::string bytes = dir.leer("Gemelario.rnd");
+    ASSERT_EQ(bytes.size(), 660u);
+    EXPECT_EQ(bytes.substr(20, 32), std::string(32, 'x'));
+    EXPECT_EQ(bytes.substr(52, 14), "6-12-2026     ") << "a long name never spills into the date";
+    EXPECT_EQ(bytes.substr(66 + 20, 32), std::string(32, ' '));
+    EXPECT_EQ(bytes.substr(132 + 20, 10), "\xD1" "and\xFA \x80 ? ");
+    ArchivoPuntuaciones archivo(dir.ruta, registro);
+    archivo.LeerPuntuacion(3);
+    EXPECT_EQ(registro.nombre.substr(0, 13), "Ñandú € ?");
+}
+
+TEST(ArchivoPuntuacionesBytes, BytesAfterRecordTenAndUndefinedBytesSurviveWrites) {
+    DirectorioTemporal dir;
+    std::string original = ArchivoPuntuaciones::BytesTablaInicial();
+    original[20] = '\x81';  // a byte Windows-1252 leaves undefined, inside record 1's name
+    original += std::string("cola\x00\xff", 6);
+    dir.escribir("Gemelario.rnd", original);
+    Puntuacion registro;
+    {
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        InsertarPuntuacion(archivo, registro, 1, {" 1s", "00:00:01", "Ana", "6-12-2026"});
+        ASSERT_TRUE(archivo.Cerrar());
+    }
+    std::string bytes = dir.leer("Gemelario.rnd");
+    ASSERT_EQ(bytes.size(), 666u);
+    EXPECT_EQ(bytes.substr(660), std::string("cola\x00\xff", 6));
+    EXPECT_EQ(registroDe(bytes, 2), registroDe(original, 1)) << "a moved record keeps its exact bytes";
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    bytes = dir.leer("Gemelario.rnd");
+    EXPECT_EQ(bytes.substr(0, 660), ArchivoPuntuaciones::BytesTablaInicial());
+    EXPECT_EQ(bytes.substr(660), std::string("cola\x00\xff", 6)) << "the reset keeps the tail too";
+}
+
+TEST(ArchivoPuntuacionesDefensivo, MissingOrEmptyFileGetsTheFactoryTable) {
+    DirectorioTemporal dir;
+    Puntuacion registro;
+    {
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::TablaInicial);
+        archivo.LeerPuntuacion(10);
+        EXPECT_EQ(registro.tiempo, "00:02:15   ");
+    }
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
+    dir.escribir("Gemelario.rnd", "");
+    ArchivoPuntuaciones archivo(dir.ruta, registro);
+    EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::TablaInicial);
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
+    EXPECT_FALSE(dir.existe("Gemelario.rnd.bak")) << "an empty file holds nothing worth keeping";
+}
+
+TEST(ArchivoPuntuacionesDefensivo, AShortFileIsKeptBesideTheNewTable) {
+    DirectorioTemporal dir;
+    const std::string corto = ArchivoPuntuaciones::BytesTablaInicial().substr(0, 200) + "\x01\x02";
+    dir.escribir("Gemelario.rnd", corto);
+    Puntuacion registro;
+    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
+    EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto);
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
+    dir.escribir("Gemelario.rnd", "otro");
+    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
+    EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto) << "an earlier copy is never overwritten";
+    EXPECT_EQ(dir.leer("Gemelario.rnd.bak1"), "otro");
+}
+
+TEST(ArchivoPuntuacionesDefensivo, AFailedWriteIsReportedAndChangesNothing) {
+    DirectorioTemporal dir;
+    std::filesystem::create_directory(dir.ruta / "Gemelario.rnd");
+    Puntuacion registro;
+    {
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::SoloLectura);
+        archivo.LeerPuntuacion(10);
+        EXPECT_EQ(registro.tiempo, "00:02:15   ") << "the factory table stands in, in memory";
+        archivo.EscribirPuntuacion(1);
+        EXPECT_FALSE(archivo.Cerrar());
+    }
+    EXPECT_FALSE(EscribirTablaInicial(dir.ruta, registro));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.ruta / "Gemelario.rnd"));
+    EXPECT_FALSE(EscribirTablaInicial(dir.ruta / "no-existe", registro));
+    for (const auto& e : std::filesystem::directory_iterator(dir.ruta))
+        EXPECT_EQ(e.path().filename(), "Gemelario.rnd") << "no temporary file is left behind";
+}
+
+TEST(ArchivoPuntuacionesDefensivo, AnyBytesReadWithoutCrashingAndStayRankable) {
+    std::mt19937 gen(1234);
+    for (int ronda = 0; ronda < 200; ++ronda) {
+        DirectorioTemporal dir;
+        std::string basura(660 + gen() % 40, '\0');
+        for (auto& c : basura) c = static_cast<char>(gen());
+        dir.escribir("Gemelario.rnd", basura);
+        Puntuacion registro;
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        for (int n = 1; n <= 10; ++n) {
+            archivo.LeerPuntuacion(n);
+            EXPECT_EQ(AWindows1252(registro.nombre), basura.substr((n - 1) * 66 + 20, 32));
+        }
+        EXPECT_EQ(BuscarPosicion(archivo, registro, "00:00:01"), 1) << "garbage times rank after any time";
+    }
+}
+
+TEST(Clasificacion, EqualTimesRankAfterTheStoredOnes) {
+    DirectorioTemporal dir;
+    Puntuacion registro;
+    ArchivoPuntuaciones archivo(dir.ruta, registro);
+    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:01:08"), 4);
+    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:01:07"), 2);
+    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:02:14"), 10);
+    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:02:15"), 0);
+}
+
+TEST(Clasificacion, TableStaysSortedAndStableAfterAnySequenceOfInserts) {
+    std::mt19937 gen(99);
+    for (int partida = 0; partida < 20; ++partida) {
+        DirectorioTemporal dir;
+        Puntuacion registro;
+        std::vector<std::pair<int, int>> modelo;  // (seconds, order of entry) of the factory table
+        for (int n = 1; n <= 10; ++n) modelo.emplace_back(*LeerHora(RegistroInicial(n).tiempo), -n);
+        for (int i = 0; i < 60; ++i) {
+            const int segundos = static_cast<int>(gen() % 150);
+            const std::string total = FormatoHora(segundos);
+            ArchivoPuntuaciones archivo(dir.ruta, registro);
+            const int posicion = BuscarPosicion(archivo, registro, total);
+            if (posicion == 0) continue;
+            InsertarPuntuacion(archivo, registro, posicion,
+                               {TextoTiempo(total), total, "j" + std::to_string(i), "6-12-2026"});
+            ASSERT_TRUE(archivo.Cerrar());
+            modelo.emplace_back(segundos, i);
+            std::stable_sort(modelo.begin(), modelo.end(),
+                             [](auto a, auto b) { return a.first < b.first; });
+            modelo.resize(10);
+        }
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        for (int n = 1; n <= 10; ++n) {
+            archivo.LeerPuntuacion(n);
+            const auto [segundos, orden] = modelo[n - 1];
+            EXPECT_EQ(registro.tiempo, FormatoHora(segundos) + "   ") << "rank " << n;
+            if (orden >= 0) {
+                EXPECT_EQ(registro.nombre.substr(0, registro.nombre.find(' ')), "j" + std::to_string(orden));
+            }
+            EXPECT_EQ(registro.tiempoTexto.substr(0, TextoTiempo(registro.tiempo).size()), TextoTiempo(registro.tiempo));
+        }
+        EXPECT_EQ(dir.leer("Gemelario.rnd").size(), 660u);
+    }
+}

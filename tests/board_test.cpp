@@ -1,0 +1,352 @@
+// frmGemelario's logic: the deal, turns, the key pair, the clock and the end of a game,
+// observed through the effects it asks of its window, in order.
+#include "AzarMezclado.h"
+#include "DirectorioTemporal.h"
+#include "Falsos.h"
+#include "frmGemelario.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+using namespace gemelario;
+using namespace gemelario::prueba;
+
+namespace {
+
+const std::string kCataplas = "cataplás.bmp";
+const std::string kSeta = "seta.bmp";
+
+class Tablero : public ::testing::Test {
+protected:
+    DirectorioTemporal dir;
+    Registro registro;
+    RelojFalso reloj;
+    AzarMezclado azar;
+    EsperaFalsa espera{registro};
+    PitidoFalso pitido{registro};
+    VentanaFalsa ventana{registro};
+    frmClave claveVentana;
+    Module1 module1;
+    std::unique_ptr<frmGemelario> f;
+
+    void SetUp() override { crear(); }
+
+    void crear() {
+        f = std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, claveVentana,
+                                           module1, dir.ruta);
+        f->Form_Load();
+        registro.clear();
+    }
+
+    void nuevo() {
+        f->mnuNuevo_Click();
+        registro.clear();
+    }
+
+    std::vector<int> celdasDe(const std::string& imagen) const {
+        std::vector<int> c;
+        for (int i = 1; i <= kCasillas; ++i)
+            if (f->imagenCasilla[i] == imagen) c.push_back(i);
+        return c;
+    }
+
+    void encontrar(const std::string& imagen) {
+        const auto c = celdasDe(imagen);
+        f->picDibujo_Click(c.at(0));
+        f->picDibujo_Click(c.at(1));
+    }
+
+    // Two cells holding different pictures, neither of them the key image.
+    std::pair<int, int> noPareja() const {
+        const auto a = celdasDe("coche.bmp"), b = celdasDe("cohete.bmp");
+        return {a.at(0), b.at(1)};
+    }
+
+    // Finds every pair but `ultimas`, in picture order, then those.
+    void encontrarTodasMenos(const std::vector<std::string>& ultimas) {
+        for (int k = 1; k <= kImagenes; ++k)
+            if (std::find(ultimas.begin(), ultimas.end(), TablaImagenes()[k]) == ultimas.end())
+                encontrar(TablaImagenes()[k]);
+    }
+
+    bool contiene(const std::string& efecto) const {
+        return std::find(registro.begin(), registro.end(), efecto) != registro.end();
+    }
+};
+
+// Chi-square of the cells each picture lands on, over many deals.
+std::vector<double> chiCuadradoPorImagen(Tablero* t, frmGemelario& f, int repartos) {
+    std::map<std::string, std::array<int, kCasillas + 1>> cuenta;
+    for (int d = 0; d < repartos; ++d) {
+        f.mnuNuevo_Click();
+        for (int i = 1; i <= kCasillas; ++i) ++cuenta[f.imagenCasilla[i]][i];
+    }
+    (void)t;
+    std::vector<double> chi;
+    const double esperado = 2.0 * repartos / kCasillas;
+    for (const auto& [imagen, c] : cuenta) {
+        double x = 0;
+        for (int i = 1; i <= kCasillas; ++i) x += (c[i] - esperado) * (c[i] - esperado) / esperado;
+        chi.push_back(x);
+    }
+    return chi;
+}
+
+} // namespace
+
+TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndSetsTheDefaultKey) {
+    dir.escribir("Valor.dat", " 40 \r\n");
+    registro.clear();
+    f = std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, claveVentana, module1,
+                                       dir.ruta);
+    f->Form_Load();
+    EXPECT_EQ(f->valoración, 40);
+    EXPECT_EQ(f->valor, 40'000'000);
+    EXPECT_EQ(claveVentana.clave, kCataplas);
+    ASSERT_EQ(registro.size(), 24u);
+    for (int i = 1; i <= 24; ++i) EXPECT_EQ(registro[i - 1], "picDibujo(" + std::to_string(i) + ")=reverso.bmp");
+    registro.clear();
+    for (int i = 1; i <= 24; ++i) f->picDibujo_Click(i);
+    f->tmrSegundos_Timer();
+    EXPECT_TRUE(registro.empty()) << "before the first game, clicks and ticks change nothing";
+}
+
+TEST_F(Tablero, NewGameDisablesMenusAndResetsTheBoardInOrder) {
+    f->mnuNuevo_Click();
+    ASSERT_GE(registro.size(), 5u + 48u);
+    EXPECT_EQ(std::vector<std::string>(registro.begin(), registro.begin() + 5),
+              (std::vector<std::string>{"mnuImagen=off", "mnuNuevo=off", "mnuTabla=off", "KeyPreview=off", "lblClave="}));
+    EXPECT_EQ(registro[5], "txtClave(1)=oculto");
+    EXPECT_EQ(registro[6], "picDibujo(1)=reverso.bmp");
+    EXPECT_EQ(registro[5 + 47], "picDibujo(24)=reverso.bmp");
+    EXPECT_EQ(registro.size(), 53u) << "the dealt pictures stay hidden";
+    EXPECT_EQ(f->tiempoDecimo, "00:02:15") << "a missing table reads as the factory table";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
+    EXPECT_TRUE(f->enJuego);
+    EXPECT_EQ(f->horaInicio, reloj.hora);
+}
+
+TEST_F(Tablero, TheTenthBestTimeIsReadAfreshAtEveryGame) {
+    nuevo();
+    std::string tabla = ArchivoPuntuaciones::BytesTablaInicial();
+    tabla.replace(9 * 66 + 9, 8, "0:1:0   ");
+    dir.escribir("Gemelario.rnd", tabla);
+    encontrarTodasMenos({});
+    nuevo();
+    EXPECT_EQ(f->tiempoDecimo, "00:01:00");
+    tabla.replace(9 * 66 + 9, 11, "sin hora   ");
+    dir.escribir("Gemelario.rnd", tabla);
+    encontrarTodasMenos({});
+    nuevo();
+    EXPECT_EQ(f->tiempoDecimo, "sin hora") << "kept as stored; any time beats it";
+}
+
+TEST_F(Tablero, EveryDealPlacesEachPictureOnExactlyTwoCells) {
+    for (double avance : {0.001, 0.0}) {
+        reloj.avance = avance;
+        for (int d = 0; d < 500; ++d) {
+            f->mnuNuevo_Click();
+            std::map<std::string, int> veces;
+            for (int i = 1; i <= kCasillas; ++i) ++veces[f->imagenCasilla[i]];
+            ASSERT_EQ(veces.size(), 12u);
+            for (int k = 1; k <= kImagenes; ++k) ASSERT_EQ(veces[TablaImagenes()[k]], 2);
+        }
+    }
+    registro.clear();
+}
+
+TEST_F(Tablero, TheDealIsUniformOverTheCellsWithAMovingOrAFrozenClock) {
+    // 23 degrees of freedom: 49.73 is the 0.1 % critical value.
+    for (double avance : {0.0137, 0.0}) {
+        reloj.avance = avance;
+        for (double chi : chiCuadradoPorImagen(this, *f, 10000)) EXPECT_LT(chi, 49.73) << "avance " << avance;
+        registro.clear();
+    }
+}
+
+TEST_F(Tablero, ClicksOnTheCellJustTurnedOrOnSolvedCellsAreIgnored) {
+    claveVentana.clave = kCataplas;
+    nuevo();
+    const auto seta = celdasDe(kSeta);
+    f->picDibujo_Click(seta[0]);
+    f->picDibujo_Click(seta[0]);
+    EXPECT_EQ(registro, Registro{"picDibujo(" + std::to_string(seta[0]) + ")=seta.bmp"});
+    EXPECT_EQ(f->pulsaciones, 1) << "the turn still waits for a different cell";
+    f->picDibujo_Click(seta[1]);
+    registro.clear();
+    for (int c : seta) f->picDibujo_Click(c);
+    const auto [a, b] = noPareja();
+    f->picDibujo_Click(a);
+    f->picDibujo_Click(seta[0]);
+    EXPECT_EQ(registro.size(), 1u) << "a solved cell ignores clicks in the middle of a turn too";
+    EXPECT_EQ(f->casillaUltima, a);
+}
+
+TEST_F(Tablero, ANonPairIsTurnedBackAfterExactlyOneWait) {
+    nuevo();
+    const auto [a, b] = noPareja();
+    const std::string ia = f->imagenCasilla[a], ib = f->imagenCasilla[b];
+    f->picDibujo_Click(a);
+    f->picDibujo_Click(b);
+    const std::string sa = std::to_string(a), sb = std::to_string(b);
+    EXPECT_EQ(registro, (Registro{"picDibujo(" + sa + ")=" + ia, "picDibujo(" + sb + ")=" + ib, "espera 15000000",
+                                  "picDibujo(" + sa + ")=reverso.bmp", "picDibujo(" + sb + ")=reverso.bmp"}));
+    EXPECT_EQ(f->pulsaciones, 0);
+    EXPECT_EQ(f->casillaUltima, 0);
+    registro.clear();
+    f->picDibujo_Click(b);
+    EXPECT_EQ(registro.size(), 1u) << "either cell may open the next turn";
+}
+
+TEST_F(Tablero, ANewSettingAppliesAtTheNextWait) {
+    nuevo();
+    const auto [a, b] = noPareja();
+    f->valor = 2'000'000;
+    f->picDibujo_Click(a);
+    f->picDibujo_Click(b);
+    EXPECT_TRUE(contiene("espera 2000000"));
+}
+
+TEST_F(Tablero, APairBeepsOnceAndStaysWithoutAWait) {
+    nuevo();
+    const auto c = celdasDe("libreta.bmp");
+    f->picDibujo_Click(c[0]);
+    f->picDibujo_Click(c[1]);
+    EXPECT_EQ(registro, (Registro{"picDibujo(" + std::to_string(c[0]) + ")=libreta.bmp",
+                                  "picDibujo(" + std::to_string(c[1]) + ")=libreta.bmp", "pitido"}));
+    EXPECT_EQ(f->casillaResuelta[c[0]] + f->casillaResuelta[c[1]], 2);
+    EXPECT_EQ(f->parejas, 1);
+    EXPECT_FALSE(f->parejaHallada) << "counted and cleared";
+    EXPECT_EQ(f->casillaUltima, c[1]);
+}
+
+TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
+    nuevo();
+    claveVentana.clave = kSeta;
+    const auto c = celdasDe(kSeta);
+    const std::string p = "picDibujo(" + std::to_string(c[0]) + ")=", s = "picDibujo(" + std::to_string(c[1]) + ")=";
+    f->picDibujo_Click(c[0]);
+    f->picDibujo_Click(c[1]);
+    Registro esperado{p + kSeta, s + kSeta, "pitido", "lblClave=¡Has conseguido la clave!"};
+    for (int vez = 0; vez < 3; ++vez)
+        for (const char* paso : {"reverclave.bmp", "", "seta.bmp", ""})
+            if (*paso) {
+                esperado.push_back(p + paso);
+                esperado.push_back(s + paso);
+            } else {
+                esperado.push_back("espera 15000000");
+            }
+    esperado.push_back("txtClave(" + std::to_string(c[0]) + ")=visible");
+    esperado.push_back("txtClave(" + std::to_string(c[1]) + ")=visible");
+    EXPECT_EQ(registro, esperado);
+    EXPECT_TRUE(f->claveConseguida);
+    EXPECT_EQ(f->parejas, 1);
+}
+
+TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
+    nuevo();
+    claveVentana.clave = kSeta;
+    encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
+    EXPECT_EQ(f->parejas, 9);
+    encontrar(kSeta);
+    EXPECT_FALSE(contiene(kMensajeFaltan));
+    EXPECT_TRUE(f->enJuego);
+    EXPECT_EQ(f->parejas, 10);
+    encontrar("tenis.bmp");
+    encontrar("mochila.bmp");
+    EXPECT_EQ(ventana.clave, kMensajeFin);
+    EXPECT_FALSE(f->enJuego);
+}
+
+TEST_F(Tablero, TenPairsWithoutTheKeyEndTheGameAndSpaceRevealsTheBoard) {
+    nuevo();
+    claveVentana.clave = kSeta;
+    encontrarTodasMenos({kSeta, "tenis.bmp"});
+    EXPECT_EQ(ventana.clave, kMensajeFaltan);
+    EXPECT_TRUE(ventana.keyPreview);
+    EXPECT_FALSE(f->enJuego);
+    EXPECT_TRUE(ventana.nuevo && ventana.tabla && ventana.imagenClave);
+    EXPECT_FALSE(contiene("modal 0")) << "an unfinished game never enters the table";
+    registro.clear();
+    for (int c : celdasDe(kSeta)) f->picDibujo_Click(c);
+    for (int c : celdasDe("tenis.bmp")) f->picDibujo_Click(c);
+    EXPECT_TRUE(registro.empty()) << "the four cells left stay face down";
+    f->Form_KeyPress('a');
+    EXPECT_TRUE(registro.empty());
+
+    f->Form_KeyPress(' ');
+    for (int c : celdasDe(kSeta)) {
+        EXPECT_EQ(ventana.imagen[c], kSeta);
+        EXPECT_TRUE(ventana.txtClave[c]);
+    }
+    for (int c : celdasDe("tenis.bmp")) {
+        EXPECT_EQ(ventana.imagen[c], "tenis.bmp");
+        EXPECT_FALSE(ventana.txtClave[c]);
+    }
+    EXPECT_EQ(std::count_if(registro.begin(), registro.end(), [](auto& e) { return e.rfind("picDibujo", 0) == 0; }), 24);
+    EXPECT_EQ(registro.back(), "KeyPreview=off");
+    EXPECT_EQ(ventana.clave, kMensajeSinClave);
+    nuevo();
+    EXPECT_FALSE(ventana.keyPreview) << "a new game switches the space key off";
+}
+
+TEST_F(Tablero, TheClockShowsElapsedTimeAndCopiesItToTotal) {
+    ventana.tiempo = "00:03:00";
+    reloj.hora = 10 * 3600;
+    nuevo();
+    EXPECT_EQ(ventana.tiempo, "00:03:00") << "the last game's time stays until the first tick";
+    f->tmrSegundos_Timer();
+    EXPECT_EQ(ventana.tiempo, "00:00:00");
+    reloj.hora += 3723;
+    f->tmrSegundos_Timer();
+    EXPECT_EQ(ventana.tiempo, "01:02:03");
+    EXPECT_EQ(f->Total, "01:02:03");
+    encontrarTodasMenos({});
+    reloj.hora += 50;
+    f->tmrSegundos_Timer();
+    EXPECT_EQ(f->Total, "01:02:03") << "the clock stands still after the game";
+}
+
+TEST_F(Tablero, AGameAcrossMidnightShowsItsTrueTime) {
+    reloj.hora = 86400 - 10;
+    nuevo();
+    reloj.hora = 10;
+    f->tmrSegundos_Timer();
+    EXPECT_EQ(ventana.tiempo, "00:00:20");
+    encontrarTodasMenos({});
+    EXPECT_TRUE(contiene("modal 0")) << "twenty seconds beat the tenth-best time";
+}
+
+TEST_F(Tablero, EqualTimeDoesNotEnterTheTableOneSecondLessDoes) {
+    for (const auto& [segundos, entra] : {std::pair{135, false}, std::pair{134, true}, std::pair{3600 + 10, false}}) {
+        nuevo();
+        reloj.hora += segundos;
+        f->tmrSegundos_Timer();
+        registro.clear();
+        encontrarTodasMenos({});
+        EXPECT_EQ(ventana.clave, kMensajeFin);
+        EXPECT_EQ(contiene("modal 0"), entra) << segundos;
+        if (entra) {
+            const Registro final(registro.end() - 6, registro.end());
+            EXPECT_EQ(final, (Registro{"mnuImagen=on", "mnuNuevo=on", "mnuTabla=on", "lblClave=Fin de juego",
+                                       "mnuTabla=off", "modal 0"}));
+        }
+    }
+}
+
+TEST_F(Tablero, CommandsOpenTheirWindowsOrEndTheProgram) {
+    f->mnuTabla_Click();
+    f->mnuImagen_Click();
+    f->mnuDuración_Click();
+    f->mnuNormas_Click();
+    f->mnuAcerca_Click();
+    f->Form_Click();
+    f->Form_DblClick();
+    f->mnuSalir_Click();
+    f->cmdSalir_Click();
+    EXPECT_EQ(registro, (Registro{"modal 1", "modal 2", "modal 3", "modal 4", "modal 5", "maximizar", "maximizar",
+                                  "terminar", "terminar"}));
+}

@@ -1,0 +1,60 @@
+// The real seams: the exposure wait's real time and CPU use, and the mixing random generator.
+#include "AzarMezclado.h"
+#include "EsperaReal.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <ctime>
+
+using namespace gemelario;
+
+namespace {
+
+double cpuSegundos() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+} // namespace
+
+TEST(EsperaReal, HoldsFiftyNanosecondsPerStepWithoutBurningACore) {
+    EsperaReal espera;
+    for (const auto& [valor, segundos] : {std::pair{1'000'000, 0.05}, std::pair{15'000'000, 0.75}}) {
+        const double cpu0 = cpuSegundos();
+        const auto t0 = std::chrono::steady_clock::now();
+        espera.esperar(valor);
+        const double real = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        const double cpu = cpuSegundos() - cpu0;
+        EXPECT_GE(real, segundos) << "never shorter than its count";
+        EXPECT_LT(real, segundos + 0.15);
+        EXPECT_LT(cpu, 0.2 * segundos) << "the wait sleeps instead of spinning";
+    }
+    EXPECT_EQ(EsperaReal::duracion(300'000'000), std::chrono::seconds(15));
+}
+
+TEST(AzarMezclado, ReseedingFromAFrozenClockStillGivesNewDraws) {
+    AzarMezclado azar;
+    double anterior = -1.0;
+    int iguales = 0;
+    for (int i = 0; i < 1000; ++i) {
+        azar.reiniciar(1234.5f);
+        const double r = azar.sortear();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+        if (r == anterior) ++iguales;
+        anterior = r;
+    }
+    EXPECT_EQ(iguales, 0);
+}
+
+TEST(AzarMezclado, TheSameHistoryGivesTheSameDraws) {
+    AzarMezclado a, b;
+    a.reiniciar(10.0);
+    b.reiniciar(10.0);
+    EXPECT_EQ(a.sortear(), b.sortear());
+    a.reiniciar(10.0);
+    b.reiniciar(10.5);
+    EXPECT_NE(a.sortear(), b.sortear()) << "the clock value takes part in the mix";
+}
