@@ -1,0 +1,36 @@
+// The pictures: loaded by bare name from the game's directory, or the built-in copy of the same drawing.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QString>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace gemelario::ventanas {
+
+inline constexpr int kAnchoDibujo = 106;
+inline constexpr int kAltoDibujo = 114;
+
+// The fourteen picture file names, as on disk.
+const std::vector<std::string>& NombresDibujos();
+
+// The built-in drawing for a picture file name, rendered at the cell's size; null for an unknown name.
+QImage DibujoIncorporado(const std::string& nombre);
+
+QIcon IconoGemelario();
+
+// Loads pictures by bare name from a directory, each time anew; a missing or unreadable file
+// gives the built-in copy of the same picture.
+class CargadorImagenes {
+public:
+    explicit CargadorImagenes(std::filesystem::path directorio);
+    QImage cargar(const std::string& nombre) const;
+
+private:
+    std::filesystem::path directorio_;
+};
+
+} // namespace gemelario::ventanas

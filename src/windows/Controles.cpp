@@ -1,0 +1,94 @@
+// The control kinds the layouts use that Qt has no ready widget for: picture box, label, surface.
+#include "Controles.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace gemelario::ventanas {
+
+CajaImagen::CajaImagen(bool borde, QWidget* padre) : QWidget(padre), borde_(borde) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CajaImagen::ponerImagen(const QImage& imagen) {
+    imagen_ = imagen;
+    repaint();
+}
+
+void CajaImagen::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Button));
+    // The picture fills the cell from its top-left corner; the border is drawn over its edge,
+    // so a picture of the cell's size loses the same margin on every side.
+    if (!imagen_.isNull()) p.drawImage(QPoint(0, 0), imagen_);
+    if (borde_) {
+        // A sunken double line: shadow and dark outside-in at top-left, light at bottom-right.
+        const int w = width() - 1, h = height() - 1;
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawLine(0, 0, w - 1, 0);
+        p.drawLine(0, 0, 0, h - 1);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(0, h, w, h);
+        p.drawLine(w, 0, w, h);
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawLine(1, 1, w - 2, 1);
+        p.drawLine(1, 1, 1, h - 2);
+        p.setPen(palette().color(QPalette::Midlight));
+        p.drawLine(1, h - 1, w - 1, h - 1);
+        p.drawLine(w - 1, 1, w - 1, h - 1);
+    }
+}
+
+void CajaImagen::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) pulsado_ = true;
+    setFocus(Qt::MouseFocusReason);
+    e->accept();
+}
+
+void CajaImagen::mouseReleaseEvent(QMouseEvent* e) {
+    const bool era = pulsado_;
+    pulsado_ = false;
+    e->accept();
+    if (era && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clic();
+}
+
+Etiqueta::Etiqueta(QWidget* padre) : QWidget(padre) {}
+
+void Etiqueta::ponerTexto(const QString& texto) {
+    if (texto == texto_) return;
+    texto_ = texto;
+    repaint();
+}
+
+void Etiqueta::ponerAlineacion(Qt::Alignment a) {
+    alineacion_ = a;
+    update();
+}
+
+void Etiqueta::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.setFont(font());
+    // A text without blanks is one unbreakable word: it stays on one line and is cut.
+    int banderas = static_cast<int>(alineacion_) | Qt::AlignTop;
+    if (texto_.contains(' ')) banderas |= Qt::TextWordWrap;
+    p.drawText(rect(), banderas, texto_);
+}
+
+void Etiqueta::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void Etiqueta::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void Etiqueta::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
+Superficie::Superficie(QWidget* padre) : QWidget(padre) { setAutoFillBackground(true); }
+
+void Superficie::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clic();
+}
+
+void Superficie::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) emit dobleClic();
+}
+
+} // namespace gemelario::ventanas

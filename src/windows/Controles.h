@@ -1,0 +1,69 @@
+// The control kinds the layouts use that Qt has no ready widget for: picture box, label, surface.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+namespace gemelario::ventanas {
+
+// A picture box: shows its picture from the top-left corner inside a sunken border and
+// paints a new picture at once, before the code that set it goes on.
+class CajaImagen : public QWidget {
+    Q_OBJECT
+public:
+    explicit CajaImagen(bool borde, QWidget* padre = nullptr);
+    void ponerImagen(const QImage& imagen);
+    const QImage& imagen() const { return imagen_; }
+
+signals:
+    void clic();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QImage imagen_;
+    bool borde_;
+    bool pulsado_ = false;
+};
+
+// A label painted with its own alignment; text wider than the label is cut at its edges.
+// Clicks on it stay with it.
+class Etiqueta : public QWidget {
+    Q_OBJECT
+public:
+    explicit Etiqueta(QWidget* padre = nullptr);
+    void ponerTexto(const QString& texto);
+    const QString& texto() const { return texto_; }
+    void ponerAlineacion(Qt::Alignment a);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QString texto_;
+    Qt::Alignment alineacion_ = Qt::AlignLeft;
+};
+
+// The window's own surface: reports clicks and double clicks outside every control.
+class Superficie : public QWidget {
+    Q_OBJECT
+public:
+    explicit Superficie(QWidget* padre = nullptr);
+
+signals:
+    void clic();
+    void dobleClic();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+} // namespace gemelario::ventanas

@@ -1,0 +1,10 @@
+// The platform's standard beep.
+#include "PitidoQt.h"
+
+#include <QApplication>
+
+namespace gemelario::ventanas {
+
+void PitidoQt::pitar() { QApplication::beep(); }
+
+} // namespace gemelario::ventanas

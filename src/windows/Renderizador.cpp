@@ -1,0 +1,170 @@
+// Turns a layout table into Qt widgets: one builder per control kind, menus, tab and stacking order.
+#include "Renderizador.h"
+
+#include "Controles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace gemelario::ventanas {
+namespace {
+
+QStringList sustitutos(const std::string& familia) {
+    if (familia == "MS Sans Serif" || familia == "Arial") return {"Liberation Sans", "DejaVu Sans"};
+    if (familia == "Comic Sans MS") return {"Comic Neue", "DejaVu Sans"};
+    if (familia == "Times New Roman") return {"Liberation Serif", "DejaVu Serif"};
+    if (familia == "Courier New") return {"Liberation Mono", "DejaVu Sans Mono"};
+    return {"DejaVu Sans"};
+}
+
+Qt::Alignment alineacionQt(Alineacion a) {
+    switch (a) {
+    case Alineacion::Centro: return Qt::AlignHCenter;
+    case Alineacion::Derecha: return Qt::AlignRight;
+    case Alineacion::Izquierda: break;
+    }
+    return Qt::AlignLeft;
+}
+
+QRect geometria(const Control& c) {
+    return {APixeles(c.left), APixeles(c.top), APixeles(c.width), APixeles(c.height)};
+}
+
+void aplicarColores(QWidget* w, const Control& c, QPalette::ColorRole rolTexto, QPalette::ColorRole rolFondo) {
+    QPalette pal = w->palette();
+    pal.setColor(rolTexto, ColorQt(c.texto, *w));
+    pal.setColor(rolFondo, ColorQt(c.fondo, *w));
+    w->setPalette(pal);
+}
+
+QWidget* construirEtiqueta(QWidget* sup, const Control& c) {
+    auto* e = new Etiqueta(sup);
+    e->ponerTexto(QString::fromStdString(c.caption));
+    e->ponerAlineacion(alineacionQt(c.alineacion));
+    aplicarColores(e, c, QPalette::WindowText, QPalette::Window);
+    return e;
+}
+
+QWidget* construirImagen(QWidget* sup, const Control& c) {
+    auto* p = new CajaImagen(c.borde, sup);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Button, ColorQt(c.fondo, *p));
+    p->setPalette(pal);
+    return p;
+}
+
+QWidget* construirTexto(QWidget* sup, const Control& c) {
+    auto* t = new QLineEdit(QString::fromStdString(c.caption), sup);
+    t->setReadOnly(c.soloLectura);
+    t->setAlignment(alineacionQt(c.alineacion) | Qt::AlignVCenter);
+    t->setFrame(c.borde);
+    t->setTextMargins(0, 0, 0, 0);
+    aplicarColores(t, c, QPalette::Text, QPalette::Base);
+    return t;
+}
+
+QWidget* construirBoton(QWidget* sup, const Control& c) {
+    auto* b = new QPushButton(QString::fromStdString(c.caption), sup);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+} // namespace
+
+void PrepararFuentes() {
+    for (const char* f : {"MS Sans Serif", "Comic Sans MS", "Arial", "Times New Roman", "Courier New"})
+        QFont::insertSubstitutions(f, sustitutos(f));
+}
+
+QFont FuenteQt(const Fuente& f) {
+    QFont q;
+    QStringList familias{QString::fromStdString(f.familia)};
+    familias << sustitutos(f.familia);
+    q.setFamilies(familias);
+    // Point sizes are those of a 96-dpi screen; pixel sizes keep the layout's proportions on any
+    // screen, and Qt scales logical pixels on HiDPI screens.
+    q.setPixelSize(static_cast<int>(std::lround(f.puntos * 96.0 / 72.0)));
+    q.setBold(f.negrita);
+    return q;
+}
+
+QColor ColorQt(const Color& c, const QWidget& referencia) {
+    const QPalette pal = referencia.palette();
+    switch (c.sistema) {
+    case ColorSistema::CaraBoton: return pal.color(QPalette::Button);
+    case ColorSistema::TextoBoton: return pal.color(QPalette::ButtonText);
+    case ColorSistema::BarraMenu: return pal.color(QPalette::Window);
+    case ColorSistema::Ninguno: break;
+    }
+    return QColor(c.rgb.r, c.rgb.g, c.rgb.b);
+}
+
+QWidget* ControlesConstruidos::widget(const std::string& nombre, int indice) const {
+    const auto it = widgets.find({nombre, indice});
+    return it == widgets.end() ? nullptr : it->second;
+}
+
+ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& formulario) {
+    ControlesConstruidos hechos;
+    auto construir = [&](const Control& c) {
+        QWidget* w = nullptr;
+        switch (c.tipo) {
+        case Tipo::Etiqueta: w = construirEtiqueta(superficie, c); break;
+        case Tipo::Imagen: w = construirImagen(superficie, c); break;
+        case Tipo::Texto: w = construirTexto(superficie, c); break;
+        case Tipo::Boton: w = construirBoton(superficie, c); break;
+        case Tipo::Temporizador: {
+            auto* t = new QTimer(superficie);
+            t->setInterval(c.intervalo);
+            hechos.temporizadores[c.nombre] = t;
+            return;
+        }
+        }
+        w->setObjectName(QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
+        w->setGeometry(geometria(c));
+        w->setFont(FuenteQt(c.fuente));
+        w->setVisible(c.visible);
+        hechos.widgets[{c.nombre, c.indice}] = w;
+    };
+    // Labels are painted on the window's own surface, beneath every other control; the
+    // others are created back to front, so that each later one covers the earlier ones.
+    for (const Control& c : formulario.controles)
+        if (c.tipo == Tipo::Etiqueta) construir(c);
+    for (auto it = formulario.controles.rbegin(); it != formulario.controles.rend(); ++it)
+        if (it->tipo != Tipo::Etiqueta) construir(*it);
+
+    std::vector<std::pair<int, QWidget*>> orden;
+    for (const Control& c : formulario.controles)
+        if (c.tabIndex && c.tipo != Tipo::Etiqueta && c.tipo != Tipo::Temporizador)
+            orden.emplace_back(*c.tabIndex, hechos.widget(c.nombre, c.indice));
+    std::sort(orden.begin(), orden.end(), [](auto& a, auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < orden.size(); ++i) QWidget::setTabOrder(orden[i - 1].second, orden[i].second);
+    return hechos;
+}
+
+std::map<std::string, QAction*> ConstruirMenus(QMenuBar* barra, const Formulario& formulario) {
+    std::map<std::string, QAction*> acciones;
+    for (const ItemMenu& m : formulario.menus) {
+        QMenu* menu = barra->addMenu(QString::fromStdString(m.caption));
+        menu->setObjectName(QString::fromStdString(m.nombre));
+        acciones[m.nombre] = menu->menuAction();
+        for (const ItemMenu& item : m.items) {
+            QAction* a = item.caption == "-" ? menu->addSeparator() : menu->addAction(QString::fromStdString(item.caption));
+            a->setObjectName(QString::fromStdString(item.nombre));
+            if (!item.atajo.empty()) a->setShortcut(QKeySequence(QString::fromStdString(item.atajo)));
+            acciones[item.nombre] = a;
+        }
+    }
+    return acciones;
+}
+
+} // namespace gemelario::ventanas

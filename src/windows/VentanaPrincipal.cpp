@@ -1,0 +1,153 @@
+// frmGemelario on screen: the Qt main window built from its layout, routing events to the board.
+#include "VentanaPrincipal.h"
+
+#include "LayoutGemelario.h"
+#include "frmGemelario.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+namespace gemelario::ventanas {
+
+VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::function<void()> terminarPrograma)
+    : imagenes_(imagenes), terminarPrograma_(std::move(terminarPrograma)) {
+    const Formulario& f = LayoutGemelario();
+    setObjectName(QString::fromStdString(f.nombre));
+    setWindowTitle(QString::fromStdString(f.caption));
+    setWindowIcon(IconoGemelario());
+    // Fixed single border: minimise and close, no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    superficie_ = new Superficie(this);
+    superficie_->setObjectName("superficie");
+    superficie_->setFont(FuenteQt(Fuente{}));
+    superficie_->setFixedSize(APixeles(f.anchoCliente), APixeles(f.altoCliente));
+    setCentralWidget(superficie_);
+    controles_ = ConstruirControles(superficie_, f);
+    acciones_ = ConstruirMenus(menuBar(), f);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Esc presses the cancel button wherever the focus is; there is no default button.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, cmdSalir(), &QPushButton::click);
+
+    tmrSegundos()->start();
+}
+
+VentanaPrincipal::~VentanaPrincipal() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void VentanaPrincipal::conectar(frmGemelario& juego) {
+    juego_ = &juego;
+    for (int i = 1; i <= 24; ++i)
+        connect(picDibujo(i), &CajaImagen::clic, this, [this, i] { juego_->picDibujo_Click(i); });
+    connect(tmrSegundos(), &QTimer::timeout, this, [this] { juego_->tmrSegundos_Timer(); });
+    connect(superficie_, &Superficie::clic, this, [this] { juego_->Form_Click(); });
+    connect(superficie_, &Superficie::dobleClic, this, [this] { juego_->Form_DblClick(); });
+    connect(cmdSalir(), &QPushButton::clicked, this, [this] { juego_->cmdSalir_Click(); });
+    const std::map<std::string, void (frmGemelario::*)()> menus = {
+        {"mnuNuevo", &frmGemelario::mnuNuevo_Click},     {"mnuTabla", &frmGemelario::mnuTabla_Click},
+        {"mnuSalir", &frmGemelario::mnuSalir_Click},     {"mnuImagen", &frmGemelario::mnuImagen_Click},
+        {"mnuDuración", &frmGemelario::mnuDuración_Click}, {"mnuNormas", &frmGemelario::mnuNormas_Click},
+        {"mnuAcerca", &frmGemelario::mnuAcerca_Click}};
+    for (const auto& [nombre, handler] : menus)
+        connect(accion(nombre), &QAction::triggered, this, [this, h = handler] { (juego_->*h)(); });
+    qApp->installEventFilter(this);
+}
+
+void VentanaPrincipal::registrarModal(Modal ventana, std::function<void()> abrir) {
+    modales_[ventana] = std::move(abrir);
+}
+
+void VentanaPrincipal::mostrarCentrada() {
+    adjustSize();
+    if (const QScreen* pantalla = screen()) {
+        QRect marco = frameGeometry();
+        marco.moveCenter(pantalla->availableGeometry().center());
+        move(marco.topLeft());
+    }
+    show();
+    picDibujo(1)->setFocus(Qt::OtherFocusReason);
+}
+
+void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {
+    if (CajaImagen* c = picDibujo(i)) c->ponerImagen(imagenes_.cargar(archivo));
+}
+
+void VentanaPrincipal::mostrarTxtClave(int i, bool visible) {
+    if (QLineEdit* t = txtClave(i)) {
+        t->setVisible(visible);
+        if (visible) t->repaint();
+    }
+}
+
+void VentanaPrincipal::ponerLblClave(const std::string& texto) { lblClaveWidget()->ponerTexto(QString::fromStdString(texto)); }
+void VentanaPrincipal::ponerLblTiempo(const std::string& texto) { lblTiempoWidget()->ponerTexto(QString::fromStdString(texto)); }
+std::string VentanaPrincipal::lblTiempo() const { return lblTiempoWidget()->texto().toStdString(); }
+
+void VentanaPrincipal::habilitarMenu(Menu menu, bool habilitado) {
+    const char* nombre = menu == Menu::Nuevo ? "mnuNuevo" : menu == Menu::Tabla ? "mnuTabla" : "mnuImagen";
+    accion(nombre)->setEnabled(habilitado);
+}
+
+void VentanaPrincipal::ponerKeyPreview(bool activo) { keyPreview_ = activo; }
+
+void VentanaPrincipal::maximizar() {
+    if (isMaximized()) return;
+    // The fixed border only stops the user; the program may still maximise the window.
+    // The controls keep their places, the added area stays empty.
+    layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+    superficie_->setMinimumSize(superficie_->size());
+    superficie_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    showMaximized();
+}
+
+void VentanaPrincipal::abrirModal(Modal ventana) {
+    const auto it = modales_.find(ventana);
+    if (it != modales_.end() && it->second) it->second();
+}
+
+void VentanaPrincipal::terminar() {
+    hide();
+    terminarPrograma_();
+}
+
+bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+    // Key preview: the window's key handler sees a key press before the control with the focus,
+    // which then gets it as usual. Only the first delivery counts, not its propagation to parents.
+    if (keyPreview_ && juego_ && evento->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(objeto);
+        QWidget* foco = QApplication::focusWidget();
+        const bool primeraEntrega = w && (w == foco || (!foco && w == this));
+        if (primeraEntrega && w->window() == this) {
+            const QString texto = static_cast<QKeyEvent*>(evento)->text();
+            if (!texto.isEmpty()) juego_->Form_KeyPress(texto.at(0).unicode());
+        }
+    }
+    return QMainWindow::eventFilter(objeto, evento);
+}
+
+CajaImagen* VentanaPrincipal::picDibujo(int i) const { return controles_.como<CajaImagen>("picDibujo", i); }
+QLineEdit* VentanaPrincipal::txtClave(int i) const { return controles_.como<QLineEdit>("txtClave", i); }
+Etiqueta* VentanaPrincipal::lblClaveWidget() const { return controles_.como<Etiqueta>("lblClave"); }
+Etiqueta* VentanaPrincipal::lblTiempoWidget() const { return controles_.como<Etiqueta>("lblTiempo"); }
+QPushButton* VentanaPrincipal::cmdSalir() const { return controles_.como<QPushButton>("cmdSalir"); }
+QTimer* VentanaPrincipal::tmrSegundos() const { return controles_.temporizadores.at("tmrSegundos"); }
+
+QAction* VentanaPrincipal::accion(const std::string& nombre) const {
+    const auto it = acciones_.find(nombre);
+    return it == acciones_.end() ? nullptr : it->second;
+}
+
+} // namespace gemelario::ventanas

@@ -1,0 +1,72 @@
+// frmGemelario on screen: the Qt main window built from its layout, routing events to the board.
+#pragma once
+
+#include "Arte.h"
+#include "Controles.h"
+#include "Renderizador.h"
+#include "VentanaGemelario.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace gemelario {
+class frmGemelario;
+}
+
+namespace gemelario::ventanas {
+
+class VentanaPrincipal : public QMainWindow, public VentanaGemelario {
+    Q_OBJECT
+public:
+    VentanaPrincipal(const CargadorImagenes& imagenes, std::function<void()> terminarPrograma);
+    ~VentanaPrincipal() override;
+
+    // Routes the window's events to the board's handlers.
+    void conectar(frmGemelario& juego);
+    // The function that shows another window modally; a window not registered opens nothing.
+    void registrarModal(Modal ventana, std::function<void()> abrir);
+    void mostrarCentrada();
+
+    // VentanaGemelario
+    void ponerImagen(int i, const std::string& archivo) override;
+    void mostrarTxtClave(int i, bool visible) override;
+    void ponerLblClave(const std::string& texto) override;
+    void ponerLblTiempo(const std::string& texto) override;
+    std::string lblTiempo() const override;
+    void habilitarMenu(Menu menu, bool habilitado) override;
+    void ponerKeyPreview(bool activo) override;
+    void maximizar() override;
+    void abrirModal(Modal ventana) override;
+    void terminar() override;
+
+    CajaImagen* picDibujo(int i) const;
+    QLineEdit* txtClave(int i) const;
+    Etiqueta* lblClaveWidget() const;
+    Etiqueta* lblTiempoWidget() const;
+    QPushButton* cmdSalir() const;
+    QAction* accion(const std::string& nombre) const;
+    QTimer* tmrSegundos() const;
+    Superficie* superficie() const { return superficie_; }
+    bool keyPreview() const { return keyPreview_; }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+private:
+    const CargadorImagenes& imagenes_;
+    std::function<void()> terminarPrograma_;
+    Superficie* superficie_;
+    ControlesConstruidos controles_;
+    std::map<std::string, QAction*> acciones_;
+    std::map<Modal, std::function<void()>> modales_;
+    frmGemelario* juego_ = nullptr;
+    bool keyPreview_ = false;
+};
+
+} // namespace gemelario::ventanas

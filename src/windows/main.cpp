@@ -1,0 +1,45 @@
+// The composition root: the real clock, random source, wait, beep, files and Qt, wired to the game.
+#include "Arte.h"
+#include "AzarMezclado.h"
+#include "EsperaReal.h"
+#include "Pantalla.h"
+#include "PitidoQt.h"
+#include "RelojSistema.h"
+#include "Renderizador.h"
+#include "VentanaPrincipal.h"
+#include "frmClave.h"
+#include "frmGemelario.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+int main(int argc, char** argv) {
+    using namespace gemelario;
+    if (const std::string problema = ventanas::ProblemaDePantalla(); !problema.empty()) {
+        std::fprintf(stderr, "%s\n", problema.c_str());
+        return 1;
+    }
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName("Gemelario");
+    ventanas::PrepararFuentes();
+
+    // The game's files are opened by bare name in the current directory.
+    const std::filesystem::path directorio = std::filesystem::current_path();
+    RelojSistema reloj;
+    AzarMezclado azar{std::random_device{}()};
+    EsperaReal espera;
+    ventanas::PitidoQt pitido;
+    frmClave clave;
+    Module1 module1;
+    ventanas::CargadorImagenes imagenes(directorio);
+
+    ventanas::VentanaPrincipal ventana(imagenes, [] { QCoreApplication::exit(0); });
+    frmGemelario juego(ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1, directorio);
+    ventana.conectar(juego);
+    juego.Form_Load();
+    ventana.mostrarCentrada();
+    return QApplication::exec();
+}

@@ -1,0 +1,327 @@
+// The main window on Qt's offscreen platform: geometry against the layout table, stacking, menus,
+// keys, clicks and immediate painting.
+#include "Arte.h"
+#include "AzarMezclado.h"
+#include "DirectorioTemporal.h"
+#include "Falsos.h"
+#include "LayoutGemelario.h"
+#include "Renderizador.h"
+#include "VentanaPrincipal.h"
+#include "frmGemelario.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace gemelario;
+using namespace gemelario::prueba;
+using namespace gemelario::ventanas;
+
+namespace {
+
+// A point inside a cell, away from its border; the cell shows its picture from its top-left corner.
+const QPoint kMuestra(53, 30);
+
+QString carpetaCapturas() {
+    const QString dir = QString::fromUtf8(CAPTURAS_DIR);
+    std::filesystem::create_directories(dir.toStdString());
+    return dir;
+}
+
+class Ventana : public ::testing::Test {
+protected:
+    DirectorioTemporal dir;
+    Registro registro;
+    RelojFalso reloj;
+    AzarMezclado azar;
+    EsperaFalsa espera{registro};
+    PitidoFalso pitido{registro};
+    frmClave clave;
+    Module1 module1;
+    std::unique_ptr<CargadorImagenes> imagenes;
+    std::unique_ptr<VentanaPrincipal> ventana;
+    std::unique_ptr<frmGemelario> juego;
+    int terminaciones = 0;
+
+    void SetUp() override {
+        imagenes = std::make_unique<CargadorImagenes>(dir.ruta);
+        ventana = std::make_unique<VentanaPrincipal>(*imagenes, [this] { ++terminaciones; });
+        juego = std::make_unique<frmGemelario>(*ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave,
+                                               module1, dir.ruta);
+        ventana->conectar(*juego);
+        juego->Form_Load();
+        ventana->mostrarCentrada();
+        ventana->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+    }
+
+    void TearDown() override {
+        juego.reset();
+        ventana.reset();
+    }
+
+    QImage captura() const { return QGuiApplication::primaryScreen()->grabWindow(ventana->winId()).toImage(); }
+
+    // The colour at the middle of cell i on what the window has painted.
+    QRgb centroCasilla(const QImage& c, int i) const {
+        const QPoint p = ventana->picDibujo(i)->mapTo(ventana.get(), kMuestra);
+        return c.pixel(p);
+    }
+
+    std::vector<int> celdasDe(const std::string& imagen) const {
+        std::vector<int> c;
+        for (int i = 1; i <= kCasillas; ++i)
+            if (juego->imagenCasilla[i] == imagen) c.push_back(i);
+        return c;
+    }
+
+    // A real click: through the window, which finds the control under the point.
+    void clic(QPoint enSuperficie) {
+        QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, ventana->superficie()->mapTo(ventana.get(), enSuperficie));
+    }
+    void dobleClic(QPoint enSuperficie) {
+        QTest::mouseDClick(ventana->windowHandle(), Qt::LeftButton, {}, ventana->superficie()->mapTo(ventana.get(), enSuperficie));
+    }
+    void clicCasilla(int i) { clic(ventana->picDibujo(i)->geometry().center()); }
+};
+
+TEST_F(Ventana, EveryControlStandsWhereItsLayoutTableSays) {
+    const Formulario& f = LayoutGemelario();
+    EXPECT_EQ(ventana->superficie()->size(), QSize(794, 548));
+    EXPECT_EQ(ventana->windowTitle(), "Gemelario");
+    int comprobados = 0;
+    for (const Control& c : f.controles) {
+        if (c.tipo == Tipo::Temporizador) continue;
+        QWidget* w = ventana->findChild<QWidget*>(
+            QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
+        ASSERT_NE(w, nullptr) << c.nombre << c.indice;
+        EXPECT_EQ(w->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15)) << c.nombre << c.indice;
+        ++comprobados;
+    }
+    EXPECT_EQ(comprobados, 51);
+    EXPECT_EQ(ventana->picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
+    EXPECT_EQ(ventana->txtClave(1)->geometry().topLeft(), QPoint(48, 48));
+    EXPECT_EQ(ventana->tmrSegundos()->interval(), 100);
+    EXPECT_TRUE(ventana->tmrSegundos()->isActive());
+}
+
+TEST_F(Ventana, TheWindowCannotBeResizedOrMaximisedByTheUser) {
+    EXPECT_EQ(ventana->minimumSize(), ventana->maximumSize());
+    EXPECT_FALSE(ventana->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(ventana->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(ventana->windowFlags() & Qt::WindowCloseButtonHint);
+    const QRect pantalla = ventana->screen()->availableGeometry();
+    EXPECT_LE(std::abs(ventana->frameGeometry().center().x() - pantalla.center().x()), 3);
+    EXPECT_LE(std::abs(ventana->frameGeometry().center().y() - pantalla.center().y()), 3);
+}
+
+TEST_F(Ventana, FrontToBackOrderDecidesWhatAPointShows) {
+    QWidget* s = ventana->superficie();
+    EXPECT_EQ(s->childAt(ventana->cmdSalir()->geometry().center()), ventana->picDibujo(1)) << "the exit button hides behind cell 1";
+    ventana->mostrarTxtClave(7, true);
+    EXPECT_EQ(s->childAt(ventana->txtClave(7)->geometry().center()), ventana->txtClave(7));
+    const QRect reloj = ventana->lblTiempoWidget()->geometry();
+    EXPECT_EQ(s->childAt(reloj.topLeft() + QPoint(2, 1)), ventana->picDibujo(9)) << "middle cells cover the clock";
+    EXPECT_EQ(s->childAt(reloj.center()), ventana->lblTiempoWidget()) << "it shows in the gaps";
+    EXPECT_EQ(s->childAt(QPoint(100, 393)), ventana->picDibujo(13)) << "cells cover the message line's edges";
+    EXPECT_EQ(s->childAt(QPoint(100, 400)), ventana->lblClaveWidget());
+}
+
+TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparators) {
+    QStringList arbol;
+    for (QAction* m : ventana->menuBar()->actions()) {
+        arbol << m->text();
+        for (QAction* a : m->menu()->actions())
+            arbol << (a->isSeparator() ? QString("-") : "  " + a->text() + " " + a->shortcut().toString());
+    }
+    EXPECT_EQ(arbol.join("|").toStdString(),
+              "&Juego|  Nuevo Ctrl+N|-|  Tabla de puntuaciones Ctrl+P|-|  Salir Ctrl+S|"
+              "&Opciones|  Imagen clave Ctrl+C|-|  Duración de exposición Ctrl+D|"
+              "&Ayuda|  Normas del juego |-|  Acerca de... ");
+}
+
+TEST_F(Ventana, ShortcutsReachTheirCommandsAndADisabledItemIgnoresIt) {
+    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(juego->enJuego);
+    EXPECT_FALSE(ventana->accion("mnuNuevo")->isEnabled());
+    const int inicio = juego->horaInicio;
+    reloj.hora += 30;
+    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(juego->horaInicio, inicio) << "a disabled item ignores its shortcut";
+    std::vector<Modal> abiertas;
+    for (Modal m : {Modal::Duracion, Modal::Puntuaciones}) ventana->registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
+    QTest::keyClick(ventana.get(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(ventana.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(abiertas, std::vector<Modal>{Modal::Duracion}) << "the table stays closed during a game";
+    EXPECT_EQ(terminaciones, 0);
+    QTest::keyClick(ventana.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(terminaciones, 1);
+}
+
+TEST_F(Ventana, EscEndsTheProgramAndEnterPressesNothing) {
+    QTest::keyClick(ventana->picDibujo(1), Qt::Key_Return);
+    QTest::keyClick(ventana->picDibujo(1), Qt::Key_Enter);
+    EXPECT_EQ(terminaciones, 0);
+    ventana->cmdSalir()->setFocus();
+    QTest::keyClick(ventana->cmdSalir(), Qt::Key_Return);
+    EXPECT_EQ(terminaciones, 0) << "not even on the focused exit button";
+    juego->mnuNuevo_Click();
+    QTest::keyClick(ventana->picDibujo(5), Qt::Key_Escape);
+    EXPECT_EQ(terminaciones, 1);
+    EXPECT_FALSE(ventana->isVisible());
+}
+
+TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
+    juego->mnuNuevo_Click();
+    clave.clave = "seta.bmp";
+    for (int k = 1; k <= 12; ++k) {
+        const std::string img = TablaImagenes()[k];
+        if (img == "seta.bmp" || img == "tenis.bmp") continue;
+        QTest::keyClick(ventana->picDibujo(1), Qt::Key_Space);
+        EXPECT_FALSE(ventana->keyPreview());
+        for (int c : celdasDe(img)) juego->picDibujo_Click(c);
+    }
+    ASSERT_TRUE(ventana->keyPreview());
+    ventana->picDibujo(3)->setFocus();
+    QTest::keyClick(ventana->picDibujo(3), Qt::Key_A);
+    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeFaltan);
+    QTest::keyClick(ventana->picDibujo(3), Qt::Key_Space);
+    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeSinClave);
+    EXPECT_FALSE(ventana->keyPreview());
+    for (int c : celdasDe("seta.bmp")) EXPECT_TRUE(ventana->txtClave(c)->isVisible());
+    ventana->grab().save(carpetaCapturas() + "/ventana-revelada.png");
+}
+
+TEST_F(Ventana, AClickOnAShownClaveMarkStaysWithTheMark) {
+    juego->mnuNuevo_Click();
+    const int celda = 8;
+    ventana->mostrarTxtClave(celda, true);
+    const QPoint enMarca = ventana->txtClave(celda)->geometry().center();
+    clic(enMarca);
+    EXPECT_EQ(juego->pulsaciones, 0);
+    EXPECT_EQ(juego->casillaUltima, 0);
+    clic(ventana->picDibujo(celda)->geometry().topLeft() + QPoint(10, 10));
+    EXPECT_EQ(juego->casillaUltima, celda) << "the cell still takes clicks outside the mark";
+}
+
+TEST_F(Ventana, ABackgroundClickMaximisesAndControlsKeepTheirPlaces) {
+    clic(ventana->lblClaveWidget()->geometry().center());
+    clic(ventana->lblTiempoWidget()->geometry().center());
+    EXPECT_FALSE(ventana->isMaximized()) << "a click on a label belongs to the label";
+    const QRect antes = ventana->picDibujo(24)->geometry();
+    clic(QPoint(5, 5));
+    QTRY_VERIFY(ventana->isMaximized());
+    EXPECT_EQ(ventana->picDibujo(24)->geometry(), antes);
+    dobleClic(QPoint(5, 5));
+    EXPECT_TRUE(ventana->isMaximized());
+}
+
+TEST_F(Ventana, APictureSetBeforeAWaitIsOnScreenDuringIt) {
+    juego->mnuNuevo_Click();
+    const auto a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
+    const QRgb reverso = DibujoIncorporado("reverso.bmp").pixel(kMuestra);
+    const QRgb cohete = DibujoIncorporado("cohete.bmp").pixel(kMuestra);
+    ASSERT_NE(reverso, cohete);
+    QRgb durante = 0, primeraDurante = 0;
+    espera.alEsperar = [&] {
+        const QImage c = captura();
+        durante = centroCasilla(c, b);
+        primeraDurante = centroCasilla(c, a);
+        c.save(carpetaCapturas() + "/ventana-durante-espera.png");
+    };
+    clicCasilla(a);
+    clicCasilla(b);
+    EXPECT_EQ(registro.back(), "espera 15000000");
+    EXPECT_EQ(durante, cohete) << "the second cell is painted before the wait";
+    EXPECT_EQ(primeraDurante, DibujoIncorporado("coche.bmp").pixel(kMuestra));
+    const QImage despues = captura();
+    EXPECT_EQ(centroCasilla(despues, a), reverso);
+    EXPECT_EQ(centroCasilla(despues, b), reverso);
+}
+
+TEST_F(Ventana, TheKeyFlashIsSeenAtEveryStep) {
+    juego->mnuNuevo_Click();
+    clave.clave = "castillo.bmp";
+    const auto c = celdasDe("castillo.bmp");
+    std::vector<QRgb> vistos;
+    espera.alEsperar = [&] { vistos.push_back(centroCasilla(captura(), c[1])); };
+    clicCasilla(c[0]);
+    clicCasilla(c[1]);
+    const QRgb destello = DibujoIncorporado("reverclave.bmp").pixel(kMuestra);
+    const QRgb castillo = DibujoIncorporado("castillo.bmp").pixel(kMuestra);
+    EXPECT_EQ(vistos, (std::vector<QRgb>{destello, castillo, destello, castillo, destello, castillo}));
+    EXPECT_TRUE(ventana->txtClave(c[0])->isVisible());
+    ventana->grab().save(carpetaCapturas() + "/ventana-clave.png");
+}
+
+TEST_F(Ventana, TheClockShowsTheRightHandPartOfItsText) {
+    juego->mnuNuevo_Click();
+    reloj.hora += 83;
+    QTest::qWait(250);
+    EXPECT_EQ(ventana->lblTiempoWidget()->texto(), "00:01:23") << "the timer ticks every 100 ms";
+    EXPECT_EQ(juego->Total, "00:01:23");
+    ventana->grab().save(carpetaCapturas() + "/ventana-reloj.png");
+}
+
+TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
+    QImage rojo(106, 114, QImage::Format_RGB32);
+    rojo.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(rojo.save(QString::fromStdString((dir.ruta / "seta.bmp").string()), "BMP"));
+    dir.escribir("reverso.bmp", "esto no es un dibujo");
+    ventana->ponerImagen(1, "seta.bmp");
+    EXPECT_EQ(ventana->picDibujo(1)->imagen().pixel(50, 50), QColor(255, 0, 0).rgb());
+    ventana->ponerImagen(2, "reverso.bmp");
+    EXPECT_EQ(ventana->picDibujo(2)->imagen(), DibujoIncorporado("reverso.bmp"));
+    ventana->ponerImagen(3, "portería.bmp");
+    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado("portería.bmp"));
+}
+
+TEST(Dibujos, FourteenDistinctPicturesAtTheCellSize) {
+    std::vector<QImage> vistas;
+    for (const std::string& nombre : NombresDibujos()) {
+        const QImage d = DibujoIncorporado(nombre);
+        ASSERT_FALSE(d.isNull()) << nombre;
+        EXPECT_EQ(d.size(), QSize(106, 114)) << nombre;
+        for (const QImage& otra : vistas) EXPECT_NE(d, otra) << nombre;
+        vistas.push_back(d);
+    }
+    EXPECT_EQ(vistas.size(), 14u);
+    EXPECT_TRUE(DibujoIncorporado("otro.bmp").isNull());
+    EXPECT_FALSE(IconoGemelario().isNull());
+}
+
+TEST(Dibujos, TheBuildWritesTwentyFourBitBitmapsWithTheGameNames) {
+    const std::filesystem::path run = GEMELARIO_RUN_DIR;
+    for (const std::string& nombre : NombresDibujos()) {
+        std::ifstream f(run / nombre, std::ios::binary);
+        std::string cabecera(54, '\0');
+        ASSERT_TRUE(f.read(cabecera.data(), 54)) << nombre;
+        EXPECT_EQ(cabecera.substr(0, 2), "BM");
+        auto u32 = [&](int o) { return static_cast<unsigned char>(cabecera[o]) | static_cast<unsigned char>(cabecera[o + 1]) << 8; };
+        EXPECT_EQ(u32(18), 106u) << nombre;
+        EXPECT_EQ(u32(22), 114u) << nombre;
+        EXPECT_EQ(u32(28), 24u) << nombre << " bits per pixel";
+        const QImage leida(QString::fromStdString((run / nombre).string()));
+        EXPECT_EQ(leida.convertToFormat(QImage::Format_RGB32), DibujoIncorporado(nombre)) << nombre;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplicacion(argc, argv);
+    PrepararFuentes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
