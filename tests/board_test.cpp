@@ -1,9 +1,6 @@
 // frmGemelario's logic: the deal, turns, the key pair, the clock and the end of a game,
 // observed through the effects it asks of its window, in order.
-#include "AzarMezclado.h"
-#include "DirectorioTemporal.h"
-#include "Falsos.h"
-#include "frmGemelario.h"
+#include "EntornoTablero.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +16,13 @@ namespace {
 const std::string kCataplas = "cataplás.bmp";
 const std::string kSeta = "seta.bmp";
 
-class Tablero : public ::testing::Test {
+class Tablero : public ::testing::Test, protected EntornoTablero {
 protected:
-    DirectorioTemporal dir;
-    Registro registro;
-    RelojFalso reloj;
-    AzarMezclado azar;
-    EsperaFalsa espera{registro};
-    PitidoFalso pitido{registro};
     VentanaFalsa ventana{registro};
-    frmClave claveVentana;
-    Module1 module1;
     std::unique_ptr<frmGemelario> f;
 
-    void SetUp() override { crear(); }
-
-    void crear() {
-        f = std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, claveVentana,
-                                           module1, dir.ruta);
+    void SetUp() override {
+        f = crearJuego(ventana);
         f->Form_Load();
         registro.clear();
     }
@@ -46,12 +32,7 @@ protected:
         registro.clear();
     }
 
-    std::vector<int> celdasDe(const std::string& imagen) const {
-        std::vector<int> c;
-        for (int i = 1; i <= kCasillas; ++i)
-            if (f->imagenCasilla[i] == imagen) c.push_back(i);
-        return c;
-    }
+    std::vector<int> celdasDe(const std::string& imagen) const { return EntornoTablero::celdasDe(*f, imagen); }
 
     void encontrar(const std::string& imagen) {
         const auto c = celdasDe(imagen);
@@ -100,12 +81,11 @@ std::vector<double> chiCuadradoPorImagen(Tablero* t, frmGemelario& f, int repart
 TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndSetsTheDefaultKey) {
     dir.escribir("Valor.dat", " 40 \r\n");
     registro.clear();
-    f = std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, claveVentana, module1,
-                                       dir.ruta);
+    f = crearJuego(ventana);
     f->Form_Load();
     EXPECT_EQ(f->valoración, 40);
     EXPECT_EQ(f->valor, 40'000'000);
-    EXPECT_EQ(claveVentana.clave, kCataplas);
+    EXPECT_EQ(clave.clave, kCataplas);
     ASSERT_EQ(registro.size(), 24u);
     for (int i = 1; i <= 24; ++i) EXPECT_EQ(registro[i - 1], "picDibujo(" + std::to_string(i) + ")=reverso.bmp");
     registro.clear();
@@ -168,7 +148,7 @@ TEST_F(Tablero, TheDealIsUniformOverTheCellsWithAMovingOrAFrozenClock) {
 }
 
 TEST_F(Tablero, ClicksOnTheCellJustTurnedOrOnSolvedCellsAreIgnored) {
-    claveVentana.clave = kCataplas;
+    clave.clave = kCataplas;
     nuevo();
     const auto seta = celdasDe(kSeta);
     f->picDibujo_Click(seta[0]);
@@ -225,7 +205,7 @@ TEST_F(Tablero, APairBeepsOnceAndStaysWithoutAWait) {
 
 TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
     nuevo();
-    claveVentana.clave = kSeta;
+    clave.clave = kSeta;
     const auto c = celdasDe(kSeta);
     const std::string p = "picDibujo(" + std::to_string(c[0]) + ")=", s = "picDibujo(" + std::to_string(c[1]) + ")=";
     f->picDibujo_Click(c[0]);
@@ -248,7 +228,7 @@ TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
 
 TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
     nuevo();
-    claveVentana.clave = kSeta;
+    clave.clave = kSeta;
     encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
     EXPECT_EQ(f->parejas, 9);
     encontrar(kSeta);
@@ -263,7 +243,7 @@ TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
 
 TEST_F(Tablero, TenPairsWithoutTheKeyEndTheGameAndSpaceRevealsTheBoard) {
     nuevo();
-    claveVentana.clave = kSeta;
+    clave.clave = kSeta;
     encontrarTodasMenos({kSeta, "tenis.bmp"});
     EXPECT_EQ(ventana.clave, kMensajeFaltan);
     EXPECT_TRUE(ventana.keyPreview);

@@ -1,13 +1,10 @@
 // The main window on Qt's offscreen platform: geometry against the layout table, stacking, menus,
 // keys, clicks and immediate painting.
 #include "Arte.h"
-#include "AzarMezclado.h"
-#include "DirectorioTemporal.h"
-#include "Falsos.h"
+#include "EntornoTablero.h"
 #include "LayoutGemelario.h"
 #include "Renderizador.h"
 #include "VentanaPrincipal.h"
-#include "frmGemelario.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,16 +35,8 @@ QString carpetaCapturas() {
     return dir;
 }
 
-class Ventana : public ::testing::Test {
+class Ventana : public ::testing::Test, protected EntornoTablero {
 protected:
-    DirectorioTemporal dir;
-    Registro registro;
-    RelojFalso reloj;
-    AzarMezclado azar;
-    EsperaFalsa espera{registro};
-    PitidoFalso pitido{registro};
-    frmClave clave;
-    Module1 module1;
     std::unique_ptr<CargadorImagenes> imagenes;
     std::unique_ptr<VentanaPrincipal> ventana;
     std::unique_ptr<frmGemelario> juego;
@@ -56,8 +45,7 @@ protected:
     void SetUp() override {
         imagenes = std::make_unique<CargadorImagenes>(dir.ruta);
         ventana = std::make_unique<VentanaPrincipal>(*imagenes, [this] { ++terminaciones; });
-        juego = std::make_unique<frmGemelario>(*ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave,
-                                               module1, dir.ruta);
+        juego = crearJuego(*ventana);
         ventana->conectar(*juego);
         juego->Form_Load();
         ventana->mostrarCentrada();
@@ -78,12 +66,7 @@ protected:
         return c.pixel(p);
     }
 
-    std::vector<int> celdasDe(const std::string& imagen) const {
-        std::vector<int> c;
-        for (int i = 1; i <= kCasillas; ++i)
-            if (juego->imagenCasilla[i] == imagen) c.push_back(i);
-        return c;
-    }
+    std::vector<int> celdasDe(const std::string& imagen) const { return EntornoTablero::celdasDe(*juego, imagen); }
 
     // A real click: through the window, which finds the control under the point.
     void clic(QPoint enSuperficie) {

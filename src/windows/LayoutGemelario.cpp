@@ -16,84 +16,30 @@ Formulario construir() {
     f.altoCliente = 8220;
     f.botonCancelar = "cmdSalir";
 
-    for (int i = 1; i <= 24; ++i) {
-        Control c;
-        c.nombre = "txtClave";
-        c.tipo = Tipo::Texto;
-        c.indice = i;
-        c.left = LeftCasilla(i) + 360;
-        c.top = TopCasilla(i) + 600;
-        c.width = 975;
-        c.height = 405;
-        c.caption = "Clave";
-        c.visible = false;
-        c.soloLectura = true;
-        c.alineacion = Alineacion::Centro;
-        c.fuente = {"Comic Sans MS", 14.25, true};
-        c.texto = Color::Fijo(0, 0, 255);
-        c.fondo = Color::DeSistema(ColorSistema::BarraMenu);
-        c.tabIndex = i + 25;
-        c.borde = true;
-        f.controles.push_back(c);
-    }
-    for (int i = 1; i <= 24; ++i) {
-        Control c;
-        c.nombre = "picDibujo";
-        c.tipo = Tipo::Imagen;
-        c.indice = i;
-        c.left = LeftCasilla(i);
-        c.top = TopCasilla(i);
-        c.width = 1590;
-        c.height = 1710;
-        c.borde = true;
-        c.tabIndex = i <= 23 ? i - 1 : 24;
-        f.controles.push_back(c);
-    }
-    {
-        Control c;
-        c.nombre = "tmrSegundos";
-        c.tipo = Tipo::Temporizador;
-        c.intervalo = 100;
-        f.controles.push_back(c);
-    }
-    {
-        Control c;
-        c.nombre = "cmdSalir";
-        c.tipo = Tipo::Boton;
-        c.left = 660;
-        c.top = 720;
-        c.width = 1005;
-        c.height = 315;
-        c.caption = "Salir";
-        c.tabIndex = 50;
-        f.controles.push_back(c);
-    }
-    {
-        Control c;
-        c.nombre = "lblClave";
-        c.tipo = Tipo::Etiqueta;
-        c.left = 720;
-        c.top = 5880;
-        c.width = 10455;
-        c.height = 375;
-        c.alineacion = Alineacion::Centro;
-        c.fuente = {"MS Sans Serif", 13.5, true};
-        c.tabIndex = 25;
-        f.controles.push_back(c);
-    }
-    {
-        Control c;
-        c.nombre = "lblTiempo";
-        c.tipo = Tipo::Etiqueta;
-        c.left = 5520;
-        c.top = 3840;
-        c.width = 975;
-        c.height = 375;
-        c.alineacion = Alineacion::Derecha;
-        c.fuente = {"MS Sans Serif", 18, true};
-        c.tabIndex = 23;
-        f.controles.push_back(c);
-    }
+    for (int i = 1; i <= 24; ++i)
+        f.controles.push_back(Control{.nombre = "txtClave", .tipo = Tipo::Texto, .indice = i,
+                                      .left = LeftCasilla(i) + 360, .top = TopCasilla(i) + 600,
+                                      .width = 975, .height = 405, .caption = "Clave",
+                                      .fuente = {"Comic Sans MS", 14.25, true},
+                                      .texto = Color::Fijo(0, 0, 255), .fondo = Color::DeSistema(ColorSistema::BarraMenu),
+                                      .alineacion = Alineacion::Centro, .tabIndex = i + 25,
+                                      .visible = false, .soloLectura = true, .borde = true});
+    for (int i = 1; i <= 24; ++i)
+        f.controles.push_back(Control{.nombre = "picDibujo", .tipo = Tipo::Imagen, .indice = i,
+                                      .left = LeftCasilla(i), .top = TopCasilla(i), .width = 1590, .height = 1710,
+                                      .tabIndex = i <= 23 ? i - 1 : 24, .borde = true});
+    f.controles.push_back(Control{.nombre = "tmrSegundos", .tipo = Tipo::Temporizador, .intervalo = 100});
+    f.controles.push_back(Control{.nombre = "cmdSalir", .tipo = Tipo::Boton,
+                                  .left = 660, .top = 720, .width = 1005, .height = 315,
+                                  .caption = "Salir", .tabIndex = 50});
+    f.controles.push_back(Control{.nombre = "lblClave", .tipo = Tipo::Etiqueta,
+                                  .left = 720, .top = 5880, .width = 10455, .height = 375,
+                                  .fuente = {"MS Sans Serif", 13.5, true}, .alineacion = Alineacion::Centro,
+                                  .tabIndex = 25});
+    f.controles.push_back(Control{.nombre = "lblTiempo", .tipo = Tipo::Etiqueta,
+                                  .left = 5520, .top = 3840, .width = 975, .height = 375,
+                                  .fuente = {"MS Sans Serif", 18, true}, .alineacion = Alineacion::Derecha,
+                                  .tabIndex = 23});
 
     f.menus = {
         {"mnuJuego", "&Juego", "",
