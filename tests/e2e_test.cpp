@@ -15,7 +15,7 @@
 #include <fstream>
 #include <map>
 #include <optional>
-#include <set>
+#include <algorithm>
 #include <thread>
 
 namespace {
@@ -25,7 +25,7 @@ using namespace std::chrono_literals;
 
 const std::vector<std::string> kDibujos = {
     "cataplás.bmp", "seta.bmp",    "hamburgue.bmp", "cajafuerte.bmp", "castillo.bmp", "coche.bmp",  "cohete.bmp",
-    "exprimidora.bmp", "libreta.bmp", "portería.bmp", "mochila.bmp",   "tenis.bmp",   "reverso.bmp"};
+    "exprimidora.bmp", "libreta.bmp", "portería.bmp", "mochila.bmp",   "tenis.bmp",   "reverso.bmp", "reverclave.bmp"};
 
 QString capturas() {
     QDir().mkpath(CAPTURAS_DIR);
@@ -35,7 +35,7 @@ QString capturas() {
 QString xdotool(const QStringList& argumentos) {
     QProcess p;
     p.start("xdotool", argumentos);
-    p.waitForFinished(10000);
+    if (!p.waitForFinished(10000)) ADD_FAILURE() << "xdotool did not answer: " << argumentos.join(' ').toStdString();
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
@@ -110,7 +110,7 @@ protected:
 
     static void clicCasilla(int i) {
         const QPoint p = origenCasilla(i) + QPoint(53, 57);
-        xdotool({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y()), "click", "1"});
+        xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
     }
 
     static void tecla(const QString& t) { xdotool({"key", t}); }
@@ -174,32 +174,16 @@ TEST_F(Juego, AWholeGameIsPlayedWithTheMouse) {
         const QImage c = pantalla();
         const std::vector<int> libres = caraAbajo(c);
         if (libres.empty()) break;
-        if (libres.size() == 4 && !revelado) {
-            // Ten pairs without the key pair: the game is over; see whether it says so.
-            std::set<std::string> quedan;
-            for (int i : libres) if (visto.count(i)) quedan.insert(visto[i]);
-            if (quedan.count("cataplás.bmp") || libres.size() == 4) {
-                clicCasilla(libres[0]);
-                esperar(300ms);
-                if (dibujoEn(pantalla(), libres[0]) == "reverso.bmp") {
-                    pantalla().save(capturas() + "/e2e-sin-clave.png");
-                    xdotool({"key", "space"});
-                    esperar(500ms);
-                    revelado = true;
-                    continue;
-                }
-                visto[libres[0]] = dibujoEn(pantalla(), libres[0]);
-                const int otra = visto[libres[0]] == visto[libres[1]] ? libres[1]
-                               : visto.count(libres[1]) == 0 ? libres[1] : libres[2];
-                const auto p = parejaConocida(libres, libres[0]);
-                const int segunda = p ? (p->first == libres[0] ? p->second : p->first) : otra;
-                clicCasilla(segunda);
-                esperar(250ms);
-                visto[segunda] = dibujoEn(pantalla(), segunda);
-                tras(visto[segunda]);
-                if (visto[segunda] != visto[libres[0]]) esperar(900ms);
-                continue;
-            }
+        bool claveHallada = false;
+        for (const auto& [celda, dibujo] : visto)
+            claveHallada |= dibujo == "cataplás.bmp" && std::find(libres.begin(), libres.end(), celda) == libres.end();
+        if (libres.size() == 4 && !claveHallada && !revelado) {
+            // Ten pairs without the key pair end the game; space reveals the board.
+            pantalla().save(capturas() + "/e2e-sin-clave.png");
+            tecla("space");
+            esperar(500ms);
+            revelado = true;
+            continue;
         }
         if (const auto p = parejaConocida(libres, 0)) {
             clicCasilla(p->first);
@@ -212,6 +196,7 @@ TEST_F(Juego, AWholeGameIsPlayedWithTheMouse) {
         clicCasilla(x);
         esperar(200ms);
         visto[x] = dibujoEn(pantalla(), x);
+        if (visto[x] == "reverso.bmp") pantalla().save(capturas() + "/e2e-fallo.png");
         ASSERT_NE(visto[x], "reverso.bmp") << "cell " << x << " turned";
         if (const auto p = parejaConocida(libres, x)) {
             clicCasilla(p->first == x ? p->second : p->first);
@@ -219,11 +204,13 @@ TEST_F(Juego, AWholeGameIsPlayedWithTheMouse) {
             continue;
         }
         int y = 0;
-        for (int i : libres) if (i != x && !visto.count(i)) { y = i; break; }
-        ASSERT_NE(y, 0);
+        for (int i : libres)
+            if (i != x && (y == 0 || !visto.count(i))) y = i;
+        ASSERT_NE(y, 0) << "a face-down cell besides " << x;
         clicCasilla(y);
         esperar(250ms);
         visto[y] = dibujoEn(pantalla(), y);
+        if (visto[y] == "reverclave.bmp") visto[y] = visto[x];  // the key pair is flashing
         tras(visto[y]);
         if (visto[y] != visto[x]) esperar(900ms);
     }
