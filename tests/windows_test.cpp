@@ -108,6 +108,21 @@ TEST_F(Ventana, TheWindowCannotBeResizedOrMaximisedByTheUser) {
     EXPECT_LE(std::abs(ventana->frameGeometry().center().y() - pantalla.center().y()), 3);
 }
 
+TEST_F(Ventana, TabWalksTheCellsInOrderAndEndsOnTheHiddenExitButton) {
+    ventana->mostrarTxtClave(2, true);
+    QStringList recorrido;
+    QWidget* foco = ventana->picDibujo(1);
+    foco->setFocus();
+    for (int paso = 0; paso < 27; ++paso) {
+        recorrido << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QStringList esperado;
+    for (int i = 1; i <= 24; ++i) esperado << QString("picDibujo(%1)").arg(i);
+    esperado << "txtClave(2)" << "cmdSalir" << "picDibujo(1)";
+    EXPECT_EQ(recorrido, esperado) << "hidden marks are skipped, a shown one follows the cells";
+}
+
 TEST_F(Ventana, FrontToBackOrderDecidesWhatAPointShows) {
     QWidget* s = ventana->superficie();
     EXPECT_EQ(s->childAt(ventana->cmdSalir()->geometry().center()), ventana->picDibujo(1)) << "the exit button hides behind cell 1";
