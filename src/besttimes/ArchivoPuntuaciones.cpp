@@ -12,6 +12,8 @@ namespace gemelario {
 namespace {
 
 constexpr std::size_t kTabla = Puntuacion::kLongitud * kRegistros;
+// Larger files are read, but never rewritten: their tail could not be kept.
+constexpr std::size_t kLimiteLectura = 64 * 1024 * 1024;
 
 std::string campo(std::string_view utf8, std::size_t ancho) {
     std::string b = AWindows1252(utf8);
@@ -79,9 +81,10 @@ std::string ArchivoPuntuaciones::BytesTablaInicial() {
 
 ArchivoPuntuaciones::ArchivoPuntuaciones(const std::filesystem::path& directorio, Puntuacion& registro)
     : ruta_(directorio / kArchivoPuntuaciones), registro_(registro) {
-    const ContenidoArchivo c = LeerArchivo(ruta_, 64 * 1024 * 1024);
+    const ContenidoArchivo c = LeerArchivo(ruta_, kLimiteLectura);
     if (c.estado == Lectura::Leido && c.bytes.size() >= kTabla) {
         bytes_ = c.bytes;
+        if (c.truncado) apertura_ = Apertura::SoloLectura;
         return;
     }
     bytes_ = BytesTablaInicial();
@@ -127,7 +130,8 @@ bool ArchivoPuntuaciones::Cerrar() {
 bool EscribirTablaInicial(const std::filesystem::path& directorio, Puntuacion& registro) {
     // The player asked for the reset: the factory table replaces whatever records 1..10 held.
     const std::filesystem::path ruta = directorio / kArchivoPuntuaciones;
-    const ContenidoArchivo c = LeerArchivo(ruta, 64 * 1024 * 1024);
+    const ContenidoArchivo c = LeerArchivo(ruta, kLimiteLectura);
+    if (c.truncado) return false;
     std::string bytes = ArchivoPuntuaciones::BytesTablaInicial();
     if (c.estado == Lectura::Leido && c.bytes.size() > kTabla) bytes += c.bytes.substr(kTabla);
     registro = RegistroInicial(kRegistros);

@@ -23,7 +23,7 @@ ContenidoArchivo LeerArchivo(const std::filesystem::path& ruta, std::size_t limi
         return c;
     }
     char bufer[4096];
-    while (c.bytes.size() < limite) {
+    while (c.bytes.size() <= limite) {
         const ssize_t n = ::read(fd, bufer, sizeof bufer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
@@ -35,7 +35,10 @@ ContenidoArchivo LeerArchivo(const std::filesystem::path& ruta, std::size_t limi
         if (n == 0) break;
         c.bytes.append(bufer, static_cast<std::size_t>(n));
     }
-    if (c.bytes.size() > limite) c.bytes.resize(limite);
+    if (c.bytes.size() > limite) {
+        c.bytes.resize(limite);
+        c.truncado = true;
+    }
     ::close(fd);
     c.estado = Lectura::Leido;
     return c;

@@ -12,6 +12,7 @@ enum class Lectura { Leido, NoExiste, Error };
 struct ContenidoArchivo {
     Lectura estado = Lectura::NoExiste;
     std::string bytes;
+    bool truncado = false;  // the file holds more than the limit; `bytes` is its beginning
 };
 
 // Reads at most `limite` bytes; a directory or an unreadable file is an error.
