@@ -119,8 +119,8 @@ TEST_F(Ventana, TabWalksTheCellsInOrderAndEndsOnTheHiddenExitButton) {
     }
     QStringList esperado;
     for (int i = 1; i <= 24; ++i) esperado << QString("picDibujo(%1)").arg(i);
-    esperado << "txtClave(2)" << "cmdSalir" << "picDibujo(1)";
-    EXPECT_EQ(recorrido, esperado) << "hidden marks are skipped, a shown one follows the cells";
+    esperado << "cmdSalir" << "picDibujo(1)" << "picDibujo(2)";
+    EXPECT_EQ(recorrido, esperado) << "the marks, shown or hidden, never take the focus";
 }
 
 TEST_F(Ventana, FrontToBackOrderDecidesWhatAPointShows) {
@@ -210,6 +210,12 @@ TEST_F(Ventana, AClickOnAShownClaveMarkStaysWithTheMark) {
     EXPECT_EQ(juego->casillaUltima, 0);
     clic(ventana->picDibujo(celda)->geometry().topLeft() + QPoint(10, 10));
     EXPECT_EQ(juego->casillaUltima, celda) << "the cell still takes clicks outside the mark";
+    bool abierta = false;
+    ventana->registrarModal(Modal::Clave, [&abierta] { abierta = true; });
+    ventana->accion("mnuImagen")->setEnabled(true);
+    clic(enMarca);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(abierta) << "a clicked mark does not keep Ctrl+C from its menu item";
 }
 
 TEST_F(Ventana, ABackgroundClickMaximisesAndControlsKeepTheirPlaces) {

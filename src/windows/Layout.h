@@ -47,6 +47,7 @@ struct Control {
     bool visible = true;
     bool soloLectura = false;
     bool borde = false;
+    bool tabStop = true;  // false: neither Tab nor a click gives it the focus
     int intervalo = 0;  // timers, milliseconds
 };
 

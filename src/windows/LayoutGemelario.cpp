@@ -23,7 +23,7 @@ Formulario construir() {
                                       .fuente = {"Comic Sans MS", 14.25, true},
                                       .texto = Color::Fijo(0, 0, 255), .fondo = Color::DeSistema(ColorSistema::BarraMenu),
                                       .alineacion = Alineacion::Centro, .tabIndex = i + 25,
-                                      .visible = false, .soloLectura = true, .borde = true});
+                                      .visible = false, .soloLectura = true, .borde = true, .tabStop = false});
     for (int i = 1; i <= 24; ++i)
         f.controles.push_back(Control{.nombre = "picDibujo", .tipo = Tipo::Imagen, .indice = i,
                                       .left = LeftCasilla(i), .top = TopCasilla(i), .width = 1590, .height = 1710,

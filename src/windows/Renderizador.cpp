@@ -133,6 +133,7 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
         w->setGeometry(geometria(c));
         w->setFont(FuenteQt(c.fuente));
         w->setVisible(c.visible);
+        if (!c.tabStop) w->setFocusPolicy(Qt::NoFocus);
         hechos.widgets[{c.nombre, c.indice}] = w;
     };
     // Labels are painted on the window's own surface, beneath every other control; the
