@@ -54,7 +54,6 @@ public:
     std::array<bool, 25> txtClave{};
     std::string clave, tiempo;
     bool keyPreview = false, nuevo = true, tabla = true, imagenClave = true;
-    std::function<void(Modal)> alAbrir;
 
     void ponerImagen(int i, const std::string& a) override {
         imagen.at(i) = a;
@@ -85,7 +84,6 @@ public:
     void maximizar() override { registro.push_back("maximizar"); }
     void abrirModal(Modal m) override {
         registro.push_back("modal " + std::to_string(static_cast<int>(m)));
-        if (alAbrir) alAbrir(m);
     }
     void terminar() override { registro.push_back("terminar"); }
 };

@@ -1,5 +1,6 @@
 // frmGemelario's logic: the deal, turns, the key pair, the clock and the end of a game,
 // observed through the effects it asks of its window, in order.
+#include "ArchivoPuntuaciones.h"
 #include "EntornoTablero.h"
 
 #include <gtest/gtest.h>
@@ -59,13 +60,12 @@ protected:
 };
 
 // Chi-square of the cells each picture lands on, over many deals.
-std::vector<double> chiCuadradoPorImagen(Tablero* t, frmGemelario& f, int repartos) {
+std::vector<double> chiCuadradoPorImagen(frmGemelario& f, int repartos) {
     std::map<std::string, std::array<int, kCasillas + 1>> cuenta;
     for (int d = 0; d < repartos; ++d) {
         f.mnuNuevo_Click();
         for (int i = 1; i <= kCasillas; ++i) ++cuenta[f.imagenCasilla[i]][i];
     }
-    (void)t;
     std::vector<double> chi;
     const double esperado = 2.0 * repartos / kCasillas;
     for (const auto& [imagen, c] : cuenta) {
@@ -142,7 +142,7 @@ TEST_F(Tablero, TheDealIsUniformOverTheCellsWithAMovingOrAFrozenClock) {
     // 23 degrees of freedom: 49.73 is the 0.1 % critical value.
     for (double avance : {0.0137, 0.0}) {
         reloj.avance = avance;
-        for (double chi : chiCuadradoPorImagen(this, *f, 10000)) EXPECT_LT(chi, 49.73) << "avance " << avance;
+        for (double chi : chiCuadradoPorImagen(*f, 10000)) EXPECT_LT(chi, 49.73) << "avance " << avance;
         registro.clear();
     }
 }

@@ -1,6 +1,7 @@
 // The main window's logic: the board's state, the deal, turns, clock, end of game and commands.
 #include "frmGemelario.h"
 
+#include "ArchivoPuntuaciones.h"
 #include "Tiempo.h"
 #include "ValorDat.h"
 
@@ -34,7 +35,6 @@ void frmGemelario::Form_Load() {
 void frmGemelario::mnuNuevo_Click() {
     {
         ArchivoPuntuaciones archivo(directorio_, module1_.registro);
-        apertura_ = archivo.apertura();
         archivo.LeerPuntuacion(kRegistros);
         archivo.Cerrar();
     }

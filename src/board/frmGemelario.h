@@ -1,7 +1,6 @@
 // The main window's logic: the board's state, the deal, turns, clock, end of game and commands.
 #pragma once
 
-#include "ArchivoPuntuaciones.h"
 #include "Plataforma.h"
 #include "Puntuacion.h"
 #include "VentanaGemelario.h"
@@ -78,9 +77,6 @@ public:
     void Form_Click();
     void Form_DblClick();
 
-    // Whether the last "Nuevo" could read the best-times file as it stands.
-    ArchivoPuntuaciones::Apertura aperturaPuntuaciones() const { return apertura_; }
-
 private:
     int SortearCasillaLibre();
     void Repartir();
@@ -92,7 +88,6 @@ private:
     frmClave& frmClave_;
     Module1& module1_;
     std::filesystem::path directorio_;
-    ArchivoPuntuaciones::Apertura apertura_ = ArchivoPuntuaciones::Apertura::Leido;
 };
 
 } // namespace gemelario
