@@ -1,5 +1,7 @@
 // End to end: the real game under a real X server, driven by real mouse and key events (xdotool),
 // observed through screenshots.
+#include "Arte.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -22,10 +24,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-const std::vector<std::string> kDibujos = {
-    "cataplás.bmp", "seta.bmp",    "hamburgue.bmp", "cajafuerte.bmp", "castillo.bmp", "coche.bmp",  "cohete.bmp",
-    "exprimidora.bmp", "libreta.bmp", "portería.bmp", "mochila.bmp",   "tenis.bmp",   "reverso.bmp", "reverclave.bmp"};
 
 QString capturas() {
     QDir().mkpath(CAPTURAS_DIR);
@@ -54,7 +52,7 @@ protected:
         directorio = fs::temp_directory_path() / ("gemelario-e2e-" + std::to_string(::getpid()));
         fs::remove_all(directorio);
         fs::create_directories(directorio);
-        for (const std::string& d : kDibujos) {
+        for (const std::string& d : gemelario::ventanas::NombresDibujos()) {
             fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, directorio / d);
             dibujos[d] = QImage(QString::fromStdString((directorio / d).string())).convertToFormat(QImage::Format_RGB32);
         }

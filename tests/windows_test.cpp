@@ -325,7 +325,6 @@ TEST(Dibujos, TheBuildWritesTwentyFourBitBitmapsWithTheGameNames) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
-    PrepararFuentes();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,25 +1,25 @@
 // The pictures: loaded by bare name from the game's directory, or the built-in copy of the same drawing.
 #include "Arte.h"
 
-#include <QFile>
+#include "frmGemelario.h"
+
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <map>
 
 namespace gemelario::ventanas {
 namespace {
 
-// The drawings' sources carry ASCII names; the picture files keep the game's own names.
+// The drawings' sources carry ASCII names ("portería.bmp" is drawn in porteria.svg).
 QString recursoDe(const std::string& nombre) {
-    static const std::map<std::string, QString> recursos = {
-        {"cataplás.bmp", "cataplas"}, {"seta.bmp", "seta"},         {"hamburgue.bmp", "hamburgue"},
-        {"cajafuerte.bmp", "cajafuerte"}, {"castillo.bmp", "castillo"}, {"coche.bmp", "coche"},
-        {"cohete.bmp", "cohete"},     {"exprimidora.bmp", "exprimidora"}, {"libreta.bmp", "libreta"},
-        {"portería.bmp", "porteria"}, {"mochila.bmp", "mochila"},   {"tenis.bmp", "tenis"},
-        {"reverso.bmp", "reverso"},   {"reverclave.bmp", "reverclave"}};
-    const auto it = recursos.find(nombre);
-    return it == recursos.end() ? QString() : ":/arte/" + it->second + ".svg";
+    const auto& nombres = NombresDibujos();
+    if (std::find(nombres.begin(), nombres.end(), nombre) == nombres.end()) return {};
+    QString base = QString::fromStdString(nombre).chopped(4).normalized(QString::NormalizationForm_D);
+    base.remove(QRegularExpression(QStringLiteral("[^a-z]")));
+    return ":/arte/" + base + ".svg";
 }
 
 QImage renderizar(const QString& recurso, int ancho, int alto) {
@@ -36,9 +36,12 @@ QImage renderizar(const QString& recurso, int ancho, int alto) {
 } // namespace
 
 const std::vector<std::string>& NombresDibujos() {
-    static const std::vector<std::string> nombres = {
-        "cataplás.bmp", "seta.bmp",    "hamburgue.bmp", "cajafuerte.bmp", "castillo.bmp", "coche.bmp",  "cohete.bmp",
-        "exprimidora.bmp", "libreta.bmp", "portería.bmp", "mochila.bmp",   "tenis.bmp",   "reverso.bmp", "reverclave.bmp"};
+    static const std::vector<std::string> nombres = [] {
+        std::vector<std::string> n(TablaImagenes().begin() + 1, TablaImagenes().end());
+        n.push_back(kReverso);
+        n.push_back(kReverClave);
+        return n;
+    }();
     return nombres;
 }
 
@@ -54,8 +57,8 @@ QImage DibujoIncorporado(const std::string& nombre) {
 
 QIcon IconoGemelario() {
     QIcon icono;
+    QSvgRenderer svg(QStringLiteral(":/arte/icono.svg"));
     for (int lado : {16, 32, 48}) {
-        QSvgRenderer svg(QStringLiteral(":/arte/icono.svg"));
         QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
         imagen.fill(Qt::transparent);
         QPainter p(&imagen);

@@ -14,7 +14,7 @@ namespace gemelario::ventanas {
 inline constexpr int kAnchoDibujo = 106;
 inline constexpr int kAltoDibujo = 114;
 
-// The fourteen picture file names, as on disk.
+// The fourteen picture file names, as on disk: the twelve of the board, the back and the flash.
 const std::vector<std::string>& NombresDibujos();
 
 // The built-in drawing for a picture file name, rendered at the cell's size; null for an unknown name.

@@ -64,8 +64,7 @@ struct Formulario {
     int anchoCliente = 0, altoCliente = 0;  // twips
     std::vector<Control> controles;         // front to back
     std::vector<ItemMenu> menus;
-    std::string botonCancelar;  // pressed by Esc
-    std::string botonPredeterminado;  // pressed by Enter; empty: none
+    std::string botonCancelar;  // pressed by Esc wherever the focus is; empty: none
 };
 
 } // namespace gemelario::ventanas

@@ -21,8 +21,7 @@ std::string ProblemaDePantalla() {
     if (display.empty()) return "gemelario necesita una pantalla gráfica y DISPLAY no está definida." + ayuda;
     // A local display ":N" or ":N.M" listens on /tmp/.X11-unix/XN; a remote one is trusted.
     if (display[0] == ':') {
-        const std::string numero = display.substr(1, display.find('.') == std::string::npos ? std::string::npos
-                                                                                           : display.find('.') - 1);
+        const std::string numero = display.substr(1, display.find('.', 1) - 1);
         std::error_code ec;
         if (!std::filesystem::exists("/tmp/.X11-unix/X" + numero, ec))
             return "gemelario necesita una pantalla gráfica y la pantalla " + display + " no responde." + ayuda;

@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include <algorithm>
@@ -80,11 +81,6 @@ QWidget* construirBoton(QWidget* sup, const Control& c) {
 
 } // namespace
 
-void PrepararFuentes() {
-    for (const char* f : {"MS Sans Serif", "Comic Sans MS", "Arial", "Times New Roman", "Courier New"})
-        QFont::insertSubstitutions(f, sustitutos(f));
-}
-
 QFont FuenteQt(const Fuente& f) {
     QFont q;
     QStringList familias{QString::fromStdString(f.familia)};
@@ -149,6 +145,11 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
             orden.emplace_back(*c.tabIndex, hechos.widget(c.nombre, c.indice));
     std::sort(orden.begin(), orden.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < orden.size(); ++i) QWidget::setTabOrder(orden[i - 1].second, orden[i].second);
+
+    if (auto* cancelar = hechos.como<QAbstractButton>(formulario.botonCancelar)) {
+        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), superficie);
+        QObject::connect(esc, &QShortcut::activated, cancelar, &QAbstractButton::click);
+    }
     return hechos;
 }
 

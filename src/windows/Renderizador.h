@@ -16,9 +16,7 @@ class QWidget;
 
 namespace gemelario::ventanas {
 
-// Registers the stand-ins for the fonts the layouts name that Debian lacks.
-void PrepararFuentes();
-
+// The layout's font, with stand-ins for the families Debian lacks.
 QFont FuenteQt(const Fuente& f);
 QColor ColorQt(const Color& c, const QWidget& referencia);
 

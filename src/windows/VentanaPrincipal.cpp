@@ -12,7 +12,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 namespace gemelario::ventanas {
@@ -35,10 +34,6 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     controles_ = ConstruirControles(superficie_, f);
     acciones_ = ConstruirMenus(menuBar(), f);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    // Esc presses the cancel button wherever the focus is; there is no default button.
-    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(esc, &QShortcut::activated, cmdSalir(), &QPushButton::click);
 
     tmrSegundos()->start();
 }

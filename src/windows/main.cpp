@@ -5,7 +5,6 @@
 #include "Pantalla.h"
 #include "PitidoQt.h"
 #include "RelojSistema.h"
-#include "Renderizador.h"
 #include "VentanaPrincipal.h"
 #include "frmClave.h"
 #include "frmGemelario.h"
@@ -24,7 +23,6 @@ int main(int argc, char** argv) {
     }
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Gemelario");
-    ventanas::PrepararFuentes();
 
     // The game's files are opened by bare name in the current directory.
     const std::filesystem::path directorio = std::filesystem::current_path();
