@@ -7,15 +7,32 @@
 #include "frmGemelario.h"
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 namespace gemelario::prueba {
+
+// The real generator, failing the test (by throwing) when a deal draws far more than any deal needs,
+// so a deal that never ends fails in milliseconds instead of at the test timeout.
+class AzarAcotado : public Azar {
+public:
+    int sorteos = 0;
+    static constexpr int kLimite = 20000;
+    void reiniciar(double semilla) override { real_.reiniciar(semilla); }
+    double sortear() override {
+        if (++sorteos > kLimite) throw std::runtime_error("the deal does not end");
+        return real_.sortear();
+    }
+
+private:
+    AzarMezclado real_;
+};
 
 struct EntornoTablero {
     DirectorioTemporal dir;
     Registro registro;
     RelojFalso reloj;
-    AzarMezclado azar;  // the real generator: its draws are the deal's, reproducible from its fixed start
+    AzarAcotado azar;  // the real generator, reproducible from its fixed start, with a bound on draws
     EsperaFalsa espera{registro};
     PitidoFalso pitido{registro};
     frmClave clave;
@@ -24,6 +41,12 @@ struct EntornoTablero {
     std::unique_ptr<frmGemelario> crearJuego(VentanaGemelario& ventana) {
         return std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1,
                                               dir.ruta);
+    }
+
+    // A new game, with a fresh budget of draws for its deal.
+    void repartir(frmGemelario& juego) {
+        azar.sorteos = 0;
+        juego.mnuNuevo_Click();
     }
 
     static std::vector<int> celdasDe(const frmGemelario& juego, const std::string& imagen) {

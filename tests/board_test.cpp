@@ -29,7 +29,7 @@ protected:
     }
 
     void nuevo() {
-        f->mnuNuevo_Click();
+        repartir(*f);
         registro.clear();
     }
 
@@ -60,10 +60,10 @@ protected:
 };
 
 // Chi-square of the cells each picture lands on, over many deals.
-std::vector<double> chiCuadradoPorImagen(frmGemelario& f, int repartos) {
+std::vector<double> chiCuadradoPorImagen(EntornoTablero& e, frmGemelario& f, int repartos) {
     std::map<std::string, std::array<int, kCasillas + 1>> cuenta;
     for (int d = 0; d < repartos; ++d) {
-        f.mnuNuevo_Click();
+        e.repartir(f);
         for (int i = 1; i <= kCasillas; ++i) ++cuenta[f.imagenCasilla[i]][i];
     }
     std::vector<double> chi;
@@ -95,7 +95,7 @@ TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndSetsTheDefaultKey) {
 }
 
 TEST_F(Tablero, NewGameDisablesMenusAndResetsTheBoardInOrder) {
-    f->mnuNuevo_Click();
+    repartir(*f);
     ASSERT_GE(registro.size(), 5u + 48u);
     EXPECT_EQ(std::vector<std::string>(registro.begin(), registro.begin() + 5),
               (std::vector<std::string>{"mnuImagen=off", "mnuNuevo=off", "mnuTabla=off", "KeyPreview=off", "lblClave="}));
@@ -128,7 +128,7 @@ TEST_F(Tablero, EveryDealPlacesEachPictureOnExactlyTwoCells) {
     for (double avance : {0.001, 0.0}) {
         reloj.avance = avance;
         for (int d = 0; d < 500; ++d) {
-            f->mnuNuevo_Click();
+            repartir(*f);
             std::map<std::string, int> veces;
             for (int i = 1; i <= kCasillas; ++i) ++veces[f->imagenCasilla[i]];
             ASSERT_EQ(veces.size(), 12u);
@@ -142,7 +142,7 @@ TEST_F(Tablero, TheDealIsUniformOverTheCellsWithAMovingOrAFrozenClock) {
     // 23 degrees of freedom: 49.73 is the 0.1 % critical value.
     for (double avance : {0.0137, 0.0}) {
         reloj.avance = avance;
-        for (double chi : chiCuadradoPorImagen(*f, 10000)) EXPECT_LT(chi, 49.73) << "avance " << avance;
+        for (double chi : chiCuadradoPorImagen(*this, *f, 10000)) EXPECT_LT(chi, 49.73) << "avance " << avance;
         registro.clear();
     }
 }
@@ -165,20 +165,59 @@ TEST_F(Tablero, ClicksOnTheCellJustTurnedOrOnSolvedCellsAreIgnored) {
     EXPECT_EQ(f->casillaUltima, a);
 }
 
-TEST_F(Tablero, ANonPairIsTurnedBackAfterExactlyOneWait) {
-    nuevo();
-    const auto [a, b] = noPareja();
-    const std::string ia = f->imagenCasilla[a], ib = f->imagenCasilla[b];
-    f->picDibujo_Click(a);
-    f->picDibujo_Click(b);
-    const std::string sa = std::to_string(a), sb = std::to_string(b);
-    EXPECT_EQ(registro, (Registro{"picDibujo(" + sa + ")=" + ia, "picDibujo(" + sb + ")=" + ib, "espera 15000000",
-                                  "picDibujo(" + sa + ")=reverso.bmp", "picDibujo(" + sb + ")=reverso.bmp"}));
-    EXPECT_EQ(f->pulsaciones, 0);
-    EXPECT_EQ(f->casillaUltima, 0);
-    registro.clear();
-    f->picDibujo_Click(b);
-    EXPECT_EQ(registro.size(), 1u) << "either cell may open the next turn";
+TEST_F(Tablero, ANonPairIsTurnedBackAfterOneWaitWhereverTheKeyLies) {
+    // The key picture on the first cell, on the second or on neither: no flash, no mark.
+    for (const std::string& llave : {std::string("coche.bmp"), std::string("cohete.bmp"), kCataplas}) {
+        clave.clave = llave;
+        nuevo();
+        const int a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(1);
+        f->picDibujo_Click(a);
+        f->picDibujo_Click(b);
+        const std::string sa = std::to_string(a), sb = std::to_string(b);
+        EXPECT_EQ(registro, (Registro{"picDibujo(" + sa + ")=coche.bmp", "picDibujo(" + sb + ")=cohete.bmp",
+                                      "espera 15000000", "picDibujo(" + sa + ")=reverso.bmp",
+                                      "picDibujo(" + sb + ")=reverso.bmp"}))
+            << "key " << llave;
+        EXPECT_FALSE(f->claveConseguida);
+        registro.clear();
+        f->picDibujo_Click(b);
+        EXPECT_EQ(registro.size(), 1u) << "either cell may open the next turn";
+    }
+}
+
+TEST_F(Tablero, ASecondGameStartsCleanAfterAnyEnding) {
+    struct Final {
+        const char* como;
+        int segundos;
+        bool conClave;
+    };
+    for (const Final fin : {Final{"won with a record", 30, true}, Final{"won without a record", 600, true},
+                            Final{"ten pairs without the key", 30, false}}) {
+        clave.clave = kSeta;
+        nuevo();
+        reloj.hora += fin.segundos;
+        f->tmrSegundos_Timer();
+        encontrarTodasMenos(fin.conClave ? std::vector<std::string>{} : std::vector<std::string>{kSeta, "tenis.bmp"});
+        const int ultima = f->casillaUltima;
+        ASSERT_NE(ultima, 0) << fin.como;
+
+        nuevo();
+        for (int i = 1; i <= kCasillas; ++i) EXPECT_FALSE(ventana.txtClave[i]) << fin.como;
+        EXPECT_EQ(ventana.clave, "") << fin.como;
+        f->picDibujo_Click(ultima);
+        EXPECT_EQ(registro, Registro{"picDibujo(" + std::to_string(ultima) + ")=" + f->imagenCasilla[ultima]})
+            << fin.como << ": the previous game's last cell takes the first click";
+        int otra = 1;
+        while (f->imagenCasilla[otra] == f->imagenCasilla[ultima]) ++otra;
+        f->picDibujo_Click(otra);
+        EXPECT_EQ(ventana.imagen[ultima], kReverso) << fin.como << ": a non-pair is turned back";
+        // The ten-pair rule fires again, and at the tenth pair exactly.
+        encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
+        EXPECT_NE(ventana.clave, kMensajeFaltan) << fin.como << ": nine pairs";
+        EXPECT_TRUE(f->enJuego) << fin.como;
+        encontrar("mochila.bmp");
+        EXPECT_EQ(ventana.clave, kMensajeFaltan) << fin.como << ": ten pairs";
+    }
 }
 
 TEST_F(Tablero, ANewSettingAppliesAtTheNextWait) {

@@ -22,7 +22,7 @@ TEST(ValorDat, WritesBlankDigitsBlankCrLf) {
 TEST(ValorDat, ReadsTheFirstIntegerWithOrWithoutBlanksAndLineEnd) {
     for (const char* texto : {" 15 \r\n", "15", "15\r\n", " 15", "15 ", "\t15,3\r\n", "15\n", "+15"})
         EXPECT_EQ(ValoracionDesdeTexto(texto), 15) << texto;
-    EXPECT_EQ(ValoracionDesdeTexto(" 40 \r\n"), 40);
+    for (const char* texto : {" 40 \r\n", "\t40", "40,7", "  40\n"}) EXPECT_EQ(ValoracionDesdeTexto(texto), 40) << texto;
     EXPECT_EQ(ValoracionDesdeTexto("7.9"), 7);
 }
 

@@ -1,6 +1,7 @@
 // The real seams: the exposure wait's real time and CPU use, and the mixing random generator.
 #include "AzarMezclado.h"
 #include "EsperaReal.h"
+#include "RelojSistema.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +58,26 @@ TEST(AzarMezclado, TheSameHistoryGivesTheSameDraws) {
     a.reiniciar(10.0);
     b.reiniciar(10.5);
     EXPECT_NE(a.sortear(), b.sortear()) << "the clock value takes part in the mix";
+}
+
+TEST(RelojSistema, ReadsTheLocalTimeOfDayToTheSecondAndTheDate) {
+    RelojSistema reloj;
+    // Read the C library's local time around the clock's reading; retry if a second ticks between.
+    for (int intento = 0; intento < 5; ++intento) {
+        const std::time_t antes = std::time(nullptr);
+        const int hora = reloj.horaDelDia();
+        const double segundos = reloj.segundosDesdeMedianoche();
+        const Fecha fecha = reloj.hoy();
+        if (std::time(nullptr) != antes) continue;
+        std::tm t{};
+        localtime_r(&antes, &t);
+        EXPECT_EQ(hora, t.tm_hour * 3600 + t.tm_min * 60 + t.tm_sec);
+        EXPECT_GE(segundos, hora);
+        EXPECT_LT(segundos, hora + 1);
+        EXPECT_EQ(fecha.dia, t.tm_mday);
+        EXPECT_EQ(fecha.mes, t.tm_mon + 1);
+        EXPECT_EQ(fecha.anio, t.tm_year + 1900);
+        return;
+    }
+    FAIL() << "the second never held still";
 }

@@ -148,6 +148,30 @@ TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparators) {
               "&Ayuda|  Normas del juego |-|  Acerca de... ");
 }
 
+TEST_F(Ventana, TheLogicsMenuItemsAreTheOnesOnTheMenuBar) {
+    for (const auto& [menu, caption] : {std::pair{Menu::Nuevo, "Nuevo"}, std::pair{Menu::Tabla, "Tabla de puntuaciones"},
+                                         std::pair{Menu::Imagen, "Imagen clave"}}) {
+        ventana->habilitarMenu(menu, false);
+        for (QAction* m : ventana->menuBar()->actions())
+            for (QAction* a : m->menu()->actions()) {
+                if (!a->isSeparator()) EXPECT_EQ(a->isEnabled(), a->text() != caption) << a->text().toStdString();
+            }
+        ventana->habilitarMenu(menu, true);
+    }
+}
+
+TEST_F(Ventana, AClickReleasedOffTheCellDoesNotTurnIt) {
+    juego->mnuNuevo_Click();
+    auto enVentana = [&](int celda) { return ventana->picDibujo(celda)->mapTo(ventana.get(), QPoint(53, 57)); };
+    QTest::mousePress(ventana->windowHandle(), Qt::LeftButton, {}, enVentana(3));
+    QTest::mouseRelease(ventana->windowHandle(), Qt::LeftButton, {}, enVentana(4));
+    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado("reverso.bmp"));
+    EXPECT_EQ(ventana->picDibujo(4)->imagen(), DibujoIncorporado("reverso.bmp"));
+    EXPECT_EQ(juego->pulsaciones, 0);
+    clicCasilla(3);
+    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
+}
+
 TEST_F(Ventana, ShortcutsReachTheirCommandsAndADisabledItemIgnoresIt) {
     QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(juego->enJuego);
@@ -186,7 +210,8 @@ TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
         const std::string img = TablaImagenes()[k];
         if (img == "seta.bmp" || img == "tenis.bmp") continue;
         QTest::keyClick(ventana->picDibujo(1), Qt::Key_Space);
-        EXPECT_FALSE(ventana->keyPreview());
+        ASSERT_EQ(ventana->lblClaveWidget()->texto(), "") << "space in the middle of a game does nothing";
+        ASSERT_EQ(ventana->picDibujo(1)->imagen(), DibujoIncorporado(juego->casillaResuelta[1] ? juego->imagenCasilla[1] : "reverso.bmp"));
         for (int c : celdasDe(img)) juego->picDibujo_Click(c);
     }
     ASSERT_TRUE(ventana->keyPreview());
