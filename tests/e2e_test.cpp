@@ -150,76 +150,97 @@ TEST_F(Juego, ANonPairIsShownDuringTheWaitAndTurnedBack) {
     }
 }
 
-TEST_F(Juego, AWholeGameIsPlayedWithTheMouse) {
-    // A player with a perfect memory: every picture seen is remembered.
+TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
+    // A player with a perfect memory who finds the key pair ("cataplás", the default) before
+    // matching any other pair it knows, so the game always ends with the key and a record.
+    const std::string llave = "cataplás.bmp";
     std::map<int, std::string> visto;
+    bool claveHallada = false;
     auto caraAbajo = [](const QImage& c) {
         std::vector<int> v;
         for (int i = 1; i <= 24; ++i)
             if (dibujoEn(c, i) == "reverso.bmp") v.push_back(i);
         return v;
     };
-    auto parejaConocida = [&](const std::vector<int>& libres, int salvo) -> std::optional<std::pair<int, int>> {
+    auto pareja = [&](const std::vector<int>& libres, int con) -> std::optional<std::pair<int, int>> {
         for (int x : libres)
             for (int y : libres)
-                if (x < y && visto.count(x) && visto.count(y) && visto[x] == visto[y] && (salvo == 0 || x == salvo || y == salvo))
+                if (x < y && visto.count(x) && visto.count(y) && visto[x] == visto[y] && (con == 0 || x == con || y == con) &&
+                    (claveHallada || visto[x] == llave))
                     return std::pair{x, y};
         return std::nullopt;
     };
-    auto tras = [&](const std::string& dibujo) { esperar(dibujo == "cataplás.bmp" ? 5000ms : 200ms); };
-    bool revelado = false;
-    for (int turno = 0; turno < 60; ++turno) {
-        const QImage c = pantalla();
-        const std::vector<int> libres = caraAbajo(c);
+    auto jugarPareja = [&](int x, int y) {
+        clicCasilla(x);
+        clicCasilla(y);
+        if (visto[x] == llave) claveHallada = true;
+        esperar(visto[x] == llave ? 5000ms : 200ms);
+    };
+    for (int turno = 0; turno < 80; ++turno) {
+        const std::vector<int> libres = caraAbajo(pantalla());
         if (libres.empty()) break;
-        bool claveHallada = false;
-        for (const auto& [celda, dibujo] : visto)
-            claveHallada |= dibujo == "cataplás.bmp" && std::find(libres.begin(), libres.end(), celda) == libres.end();
-        if (libres.size() == 4 && !claveHallada && !revelado) {
-            // Ten pairs without the key pair end the game; space reveals the board.
-            pantalla().save(capturas() + "/e2e-sin-clave.png");
-            tecla("space");
-            esperar(500ms);
-            revelado = true;
+        if (const auto p = pareja(libres, 0)) {
+            jugarPareja(p->first, p->second);
             continue;
         }
-        if (const auto p = parejaConocida(libres, 0)) {
-            clicCasilla(p->first);
-            clicCasilla(p->second);
-            tras(visto[p->first]);
-            continue;
-        }
-        int x = libres[0];
-        for (int i : libres) if (!visto.count(i)) { x = i; break; }
+        std::vector<int> nuevas;
+        for (int i : libres)
+            if (!visto.count(i)) nuevas.push_back(i);
+        ASSERT_FALSE(nuevas.empty()) << "a cell not yet seen";
+        const int x = nuevas[0];
         clicCasilla(x);
         esperar(200ms);
         visto[x] = dibujoEn(pantalla(), x);
-        if (visto[x] == "reverso.bmp") pantalla().save(capturas() + "/e2e-fallo.png");
         ASSERT_NE(visto[x], "reverso.bmp") << "cell " << x << " turned";
-        if (const auto p = parejaConocida(libres, x)) {
+        if (const auto p = pareja(libres, x)) {
             clicCasilla(p->first == x ? p->second : p->first);
-            tras(visto[x]);
+            if (visto[x] == llave) claveHallada = true;
+            esperar(visto[x] == llave ? 5000ms : 200ms);
             continue;
         }
-        int y = 0;
+        int y = nuevas.size() > 1 ? nuevas[1] : 0;
         for (int i : libres)
-            if (i != x && (y == 0 || !visto.count(i))) y = i;
-        ASSERT_NE(y, 0) << "a face-down cell besides " << x;
+            if (y == 0 && i != x && visto[i] != visto[x]) y = i;
+        ASSERT_NE(y, 0);
         clicCasilla(y);
         esperar(250ms);
         visto[y] = dibujoEn(pantalla(), y);
-        if (visto[y] == "reverclave.bmp") visto[y] = visto[x];  // the key pair is flashing
-        tras(visto[y]);
+        if (visto[y] == "reverclave.bmp") {  // the key pair came up by chance and is flashing
+            visto[y] = visto[x];
+            claveHallada = true;
+            esperar(5000ms);
+        }
         if (visto[y] != visto[x]) esperar(900ms);
     }
+    esperar(500ms);
+    const QString record = xdotool({"search", "--onlyvisible", "--name", "^Estás entre los diez primeros$"});
+    ASSERT_FALSE(record.isEmpty()) << "the record window is open";
+    pantalla().save(capturas() + "/e2e-record.png");
+    xdotool({"windowfocus", "--sync", record.section('\n', 0, 0)});
+    xdotool({"type", "--delay", "60", "Peña €"});
+    esperar(300ms);
+    tecla("Return");
+    QString tabla;
+    for (int i = 0; i < 30 && tabla.isEmpty(); ++i) {
+        esperar(100ms);
+        tabla = xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"});
+    }
+    ASSERT_FALSE(tabla.isEmpty()) << "the table opens over the record window";
+    esperar(300ms);
+    pantalla().save(capturas() + "/e2e-tabla.png");
+    std::ifstream f(directorio / "Gemelario.rnd", std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    ASSERT_EQ(bytes.size(), 660u);
+    EXPECT_EQ(bytes.substr(20, 32), "Pe\xF1" "a \x80" + std::string(26, ' ')) << "rank 1, Windows-1252";
+    EXPECT_EQ(bytes.substr(66 + 20, 9), "Gemelario") << "the former first moved down";
+    xdotool({"windowfocus", "--sync", tabla.section('\n', 0, 0)});
+    tecla("Escape");
+    esperar(500ms);
+    EXPECT_TRUE(xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"}).isEmpty());
+    xdotool({"windowfocus", "--sync", ventana});
     const QImage final = pantalla();
     final.save(capturas() + "/e2e-final.png");
     EXPECT_TRUE(caraAbajo(final).empty()) << "every cell ends face up";
-    int oscuros = 0;
-    for (int x = 48; x < 745; ++x)
-        for (int y = 394; y < 416; ++y)
-            if (qGray(final.pixel(cliente + QPoint(x, y))) < 80) ++oscuros;
-    EXPECT_GT(oscuros, 200) << "the message line says how the game ended";
 }
 
 TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {

@@ -9,13 +9,6 @@
 
 namespace gemelario {
 
-const std::array<std::string, kImagenes + 1>& TablaImagenes() {
-    static const std::array<std::string, kImagenes + 1> tabla = {
-        "",           "cataplás.bmp", "seta.bmp",    "hamburgue.bmp", "cajafuerte.bmp", "castillo.bmp", "coche.bmp",
-        "cohete.bmp", "exprimidora.bmp", "libreta.bmp", "portería.bmp",  "mochila.bmp",    "tenis.bmp"};
-    return tabla;
-}
-
 frmGemelario::frmGemelario(VentanaGemelario& ventana, PlataformaTablero plataforma, frmClave& clave,
                            Module1& module1, std::filesystem::path directorio)
     : ventana_(ventana), plataforma_(plataforma), frmClave_(clave), module1_(module1),

@@ -4,6 +4,7 @@
 #include "Plataforma.h"
 #include "Puntuacion.h"
 #include "VentanaGemelario.h"
+#include "Imagenes.h"
 #include "frmClave.h"
 
 #include <array>
@@ -14,16 +15,12 @@
 namespace gemelario {
 
 inline constexpr int kCasillas = 24;
-inline constexpr int kImagenes = 12;
 inline constexpr const char* kReverso = "reverso.bmp";
 inline constexpr const char* kReverClave = "reverclave.bmp";
 inline constexpr const char* kMensajeClave = "¡Has conseguido la clave!";
 inline constexpr const char* kMensajeFaltan = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
 inline constexpr const char* kMensajeFin = "Fin de juego";
 inline constexpr const char* kMensajeSinClave = "Fin de juego sin conseguir la clave";
-
-// The twelve pictures in the order of their image numbers 1..12.
-const std::array<std::string, kImagenes + 1>& TablaImagenes();
 
 struct PlataformaTablero {
     Reloj& reloj;

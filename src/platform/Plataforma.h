@@ -1,7 +1,8 @@
-// The seams of the game logic: clock, random source, exposure wait and beep.
+// The seams of the game logic: clock, random source, exposure wait, beep and web browser.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace gemelario {
 
@@ -41,6 +42,13 @@ class Pitido {
 public:
     virtual ~Pitido() = default;
     virtual void pitar() = 0;
+};
+
+// Asks the desktop to open a web address in the user's browser, in a window of its own.
+class AbridorWeb {
+public:
+    virtual ~AbridorWeb() = default;
+    virtual void abrir(const std::string& direccion) = 0;
 };
 
 } // namespace gemelario

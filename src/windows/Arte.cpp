@@ -70,6 +70,16 @@ QIcon IconoGemelario() {
     return icono;
 }
 
+QCursor CursorMano() {
+    QImage imagen(32, 32, QImage::Format_ARGB32_Premultiplied);
+    imagen.fill(Qt::transparent);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    QSvgRenderer(QStringLiteral(":/arte/mano.svg")).render(&p);
+    p.end();
+    return QCursor(QPixmap::fromImage(imagen), 12, 1);
+}
+
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 
 QImage CargadorImagenes::cargar(const std::string& nombre) const {

@@ -1,6 +1,7 @@
 // The pictures: loaded by bare name from the game's directory, or the built-in copy of the same drawing.
 #pragma once
 
+#include <QCursor>
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -21,6 +22,9 @@ const std::vector<std::string>& NombresDibujos();
 QImage DibujoIncorporado(const std::string& nombre);
 
 QIcon IconoGemelario();
+
+// The hand-shaped pointer shown over the About window's link picture (hot spot 12, 1).
+QCursor CursorMano();
 
 // Loads pictures by bare name from a directory, each time anew; a missing or unreadable file
 // gives the built-in copy of the same picture.

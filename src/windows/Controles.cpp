@@ -16,6 +16,11 @@ void CajaImagen::ponerImagen(const QImage& imagen) {
     repaint();
 }
 
+void CajaImagen::ponerBorde(bool borde) {
+    borde_ = borde;
+    repaint();
+}
+
 void CajaImagen::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Button));
@@ -63,18 +68,24 @@ void Etiqueta::ponerTexto(const QString& texto) {
 
 void Etiqueta::ponerAlineacion(Qt::Alignment a) {
     alineacion_ = a;
-    update();
+    repaint();
 }
 
 void Etiqueta::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
+    QRect zona = rect();
+    if (borde_) {
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        zona.adjust(1, 1, -1, -1);
+    }
     p.setPen(palette().color(QPalette::WindowText));
     p.setFont(font());
     // A text without blanks is one unbreakable word: it stays on one line and is cut.
     int banderas = static_cast<int>(alineacion_) | Qt::AlignTop;
     if (texto_.contains(' ')) banderas |= Qt::TextWordWrap;
-    p.drawText(rect(), banderas, texto_);
+    p.drawText(zona, banderas, texto_);
 }
 
 void Etiqueta::mousePressEvent(QMouseEvent* e) { e->accept(); }

@@ -14,6 +14,8 @@ class CajaImagen : public QWidget {
 public:
     explicit CajaImagen(bool borde, QWidget* padre = nullptr);
     void ponerImagen(const QImage& imagen);
+    void ponerBorde(bool borde);
+    bool borde() const { return borde_; }
     const QImage& imagen() const { return imagen_; }
 
 signals:
@@ -39,6 +41,8 @@ public:
     void ponerTexto(const QString& texto);
     const QString& texto() const { return texto_; }
     void ponerAlineacion(Qt::Alignment a);
+    Qt::Alignment alineacion() const { return alineacion_; }
+    void ponerBorde(bool borde) { borde_ = borde; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -49,6 +53,7 @@ protected:
 private:
     QString texto_;
     Qt::Alignment alineacion_ = Qt::AlignLeft;
+    bool borde_ = false;
 };
 
 // The window's own surface: reports clicks and double clicks outside every control.

@@ -10,13 +10,14 @@ namespace gemelario::ventanas {
 inline constexpr int kTwipsPorPixel = 15;
 inline constexpr int APixeles(int twips) { return (twips + kTwipsPorPixel / 2) / kTwipsPorPixel; }
 
-enum class Tipo { Etiqueta, Imagen, Texto, Boton, Temporizador };
+enum class Tipo { Etiqueta, Linea, Imagen, Texto, TextoMultilinea, Boton, Barra, Temporizador, Navegador };
 enum class Alineacion { Izquierda, Centro, Derecha };
 
 struct Fuente {
     std::string familia = "MS Sans Serif";
     double puntos = 8.25;
     bool negrita = false;
+    bool cursiva = false;
 };
 
 struct Rgb {
@@ -24,7 +25,7 @@ struct Rgb {
 };
 
 // Colours the layouts name: fixed ones and the system's.
-enum class ColorSistema { Ninguno, CaraBoton, TextoBoton, BarraMenu };
+enum class ColorSistema { Ninguno, CaraBoton, TextoBoton, BarraMenu, FondoVentana, TextoVentana };
 
 struct Color {
     ColorSistema sistema = ColorSistema::Ninguno;
@@ -49,6 +50,12 @@ struct Control {
     bool borde = false;
     bool tabStop = true;  // false: neither Tab nor a click gives it the focus
     int intervalo = 0;  // timers, milliseconds
+    std::string tooltip;
+    int maxLongitud = 0;            // text boxes: characters; 0 = no limit
+    int minimo = 0, maximo = 0, inicial = 0;  // scroll bars
+    int grosor = 1;                 // lines, pixels; a line runs from (left, top) to (left + width, top)
+    std::string recurso;            // picture boxes: a fixed picture kept with the program
+    bool cursorPropio = false;      // picture boxes: the program's own hand-shaped pointer over it
 };
 
 struct ItemMenu {
@@ -65,6 +72,7 @@ struct Formulario {
     std::vector<Control> controles;         // front to back
     std::vector<ItemMenu> menus;
     std::string botonCancelar;  // pressed by Esc wherever the focus is; empty: none
+    std::string botonPredeterminado;  // pressed by Enter; empty: none
 };
 
 } // namespace gemelario::ventanas

@@ -1,6 +1,7 @@
 // Turns a layout table into Qt widgets: one builder per control kind, menus, tab and stacking order.
 #include "Renderizador.h"
 
+#include "Arte.h"
 #include "Controles.h"
 
 #include <QAction>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
@@ -36,8 +39,12 @@ Qt::Alignment alineacionQt(Alineacion a) {
 }
 
 QRect geometria(const Control& c) {
+    // A line is drawn centred on its coordinate, as wide as its thickness.
+    if (c.tipo == Tipo::Linea) return {APixeles(c.left), APixeles(c.top) - c.grosor / 2, APixeles(c.width) + 1, c.grosor};
     return {APixeles(c.left), APixeles(c.top), APixeles(c.width), APixeles(c.height)};
 }
+
+bool pintadaEnLaSuperficie(Tipo t) { return t == Tipo::Etiqueta || t == Tipo::Linea; }
 
 void aplicarColores(QWidget* w, const Control& c, QPalette::ColorRole rolTexto, QPalette::ColorRole rolFondo) {
     QPalette pal = w->palette();
@@ -50,8 +57,40 @@ QWidget* construirEtiqueta(QWidget* sup, const Control& c) {
     auto* e = new Etiqueta(sup);
     e->ponerTexto(QString::fromStdString(c.caption));
     e->ponerAlineacion(alineacionQt(c.alineacion));
+    e->ponerBorde(c.borde);
     aplicarColores(e, c, QPalette::WindowText, QPalette::Window);
     return e;
+}
+
+QWidget* construirLinea(QWidget* sup, const Control& c) {
+    auto* l = new QWidget(sup);
+    l->setAutoFillBackground(true);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, ColorQt(c.texto, *l));
+    l->setPalette(pal);
+    return l;
+}
+
+QWidget* construirTextoMultilinea(QWidget* sup, const Control& c) {
+    auto* t = new QPlainTextEdit(sup);
+    t->setPlainText(QString::fromStdString(c.caption).replace("\r\n", "\n"));
+    t->setReadOnly(c.soloLectura);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    t->setFrameShape(c.borde ? QFrame::StyledPanel : QFrame::NoFrame);
+    aplicarColores(t, c, QPalette::Text, QPalette::Base);
+    return t;
+}
+
+QWidget* construirBarra(QWidget* sup, const Control& c) {
+    auto* b = new QScrollBar(Qt::Horizontal, sup);
+    b->setRange(c.minimo, c.maximo);
+    b->setValue(c.inicial);
+    // Arrows and track move by one; the thumb reports its value only once released.
+    b->setSingleStep(1);
+    b->setPageStep(1);
+    b->setTracking(false);
+    return b;
 }
 
 QWidget* construirImagen(QWidget* sup, const Control& c) {
@@ -59,12 +98,15 @@ QWidget* construirImagen(QWidget* sup, const Control& c) {
     QPalette pal = p->palette();
     pal.setColor(QPalette::Button, ColorQt(c.fondo, *p));
     p->setPalette(pal);
+    if (!c.recurso.empty()) p->ponerImagen(QImage(QString::fromStdString(c.recurso)));
+    if (c.cursorPropio) p->setCursor(CursorMano());
     return p;
 }
 
 QWidget* construirTexto(QWidget* sup, const Control& c) {
     auto* t = new QLineEdit(QString::fromStdString(c.caption), sup);
     t->setReadOnly(c.soloLectura);
+    if (c.maxLongitud > 0) t->setMaxLength(c.maxLongitud);
     t->setAlignment(alineacionQt(c.alineacion) | Qt::AlignVCenter);
     t->setFrame(c.borde);
     t->setTextMargins(0, 0, 0, 0);
@@ -90,6 +132,7 @@ QFont FuenteQt(const Fuente& f) {
     // screen, and Qt scales logical pixels on HiDPI screens.
     q.setPixelSize(static_cast<int>(std::lround(f.puntos * 96.0 / 72.0)));
     q.setBold(f.negrita);
+    q.setItalic(f.cursiva);
     return q;
 }
 
@@ -99,6 +142,8 @@ QColor ColorQt(const Color& c, const QWidget& referencia) {
     case ColorSistema::CaraBoton: return pal.color(QPalette::Button);
     case ColorSistema::TextoBoton: return pal.color(QPalette::ButtonText);
     case ColorSistema::BarraMenu: return pal.color(QPalette::Window);
+    case ColorSistema::FondoVentana: return pal.color(QPalette::Base);
+    case ColorSistema::TextoVentana: return pal.color(QPalette::Text);
     case ColorSistema::Ninguno: break;
     }
     return QColor(c.rgb.r, c.rgb.g, c.rgb.b);
@@ -115,6 +160,10 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
         QWidget* w = nullptr;
         switch (c.tipo) {
         case Tipo::Etiqueta: w = construirEtiqueta(superficie, c); break;
+        case Tipo::Linea: w = construirLinea(superficie, c); break;
+        case Tipo::TextoMultilinea: w = construirTextoMultilinea(superficie, c); break;
+        case Tipo::Barra: w = construirBarra(superficie, c); break;
+        case Tipo::Navegador: w = new QWidget(superficie); break;
         case Tipo::Imagen: w = construirImagen(superficie, c); break;
         case Tipo::Texto: w = construirTexto(superficie, c); break;
         case Tipo::Boton: w = construirBoton(superficie, c); break;
@@ -127,6 +176,7 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
         }
         w->setObjectName(QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
         w->setGeometry(geometria(c));
+        if (!c.tooltip.empty()) w->setToolTip(QString::fromStdString(c.tooltip));
         w->setFont(FuenteQt(c.fuente));
         w->setVisible(c.visible);
         if (!c.tabStop) w->setFocusPolicy(Qt::NoFocus);
@@ -134,18 +184,19 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
     };
     // Labels are painted on the window's own surface, beneath every other control; the
     // others are created back to front, so that each later one covers the earlier ones.
-    for (const Control& c : formulario.controles)
-        if (c.tipo == Tipo::Etiqueta) construir(c);
     for (auto it = formulario.controles.rbegin(); it != formulario.controles.rend(); ++it)
-        if (it->tipo != Tipo::Etiqueta) construir(*it);
+        if (pintadaEnLaSuperficie(it->tipo)) construir(*it);
+    for (auto it = formulario.controles.rbegin(); it != formulario.controles.rend(); ++it)
+        if (!pintadaEnLaSuperficie(it->tipo)) construir(*it);
 
     std::vector<std::pair<int, QWidget*>> orden;
     for (const Control& c : formulario.controles)
-        if (c.tabIndex && c.tipo != Tipo::Etiqueta && c.tipo != Tipo::Temporizador)
+        if (c.tabIndex && !pintadaEnLaSuperficie(c.tipo) && c.tipo != Tipo::Temporizador && c.tipo != Tipo::Navegador)
             orden.emplace_back(*c.tabIndex, hechos.widget(c.nombre, c.indice));
     std::sort(orden.begin(), orden.end(), [](auto& a, auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < orden.size(); ++i) QWidget::setTabOrder(orden[i - 1].second, orden[i].second);
 
+    if (auto* predeterminado = hechos.como<QPushButton>(formulario.botonPredeterminado)) predeterminado->setDefault(true);
     if (auto* cancelar = hechos.como<QAbstractButton>(formulario.botonCancelar)) {
         auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), superficie);
         QObject::connect(esc, &QShortcut::activated, cancelar, &QAbstractButton::click);

@@ -2,17 +2,42 @@
 #include "Arte.h"
 
 #include <QGuiApplication>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #include <cstdio>
 #include <filesystem>
+#include <string>
+
+namespace {
+
+// Renders an SVG drawing into a progressive JPEG of the drawing's own size.
+int escribirJpeg(const char* svg, const char* jpeg) {
+    QSvgRenderer dibujo(QString::fromLocal8Bit(svg));
+    if (!dibujo.isValid()) return 1;
+    QImage imagen(dibujo.defaultSize(), QImage::Format_RGB32);
+    imagen.fill(Qt::white);
+    QPainter p(&imagen);
+    p.setRenderHint(QPainter::Antialiasing);
+    dibujo.render(&p);
+    p.end();
+    QImageWriter escritor(QString::fromLocal8Bit(jpeg), "jpeg");
+    escritor.setQuality(90);
+    escritor.setProgressiveScanWrite(true);
+    return escritor.write(imagen) ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "uso: gemelario_arte DIRECTORIO\n");
-        return 2;
-    }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacion(argc, argv);
+    if (argc == 4 && std::string(argv[1]) == "--jpeg") return escribirJpeg(argv[2], argv[3]);
+    if (argc != 2) {
+        std::fprintf(stderr, "uso: gemelario_arte DIRECTORIO | gemelario_arte --jpeg DIBUJO.svg SALIDA.jpg\n");
+        return 2;
+    }
     const std::filesystem::path destino = argv[1];
     std::filesystem::create_directories(destino);
     for (const std::string& nombre : gemelario::ventanas::NombresDibujos()) {

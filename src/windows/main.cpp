@@ -1,7 +1,9 @@
 // The composition root: the real clock, random source, wait, beep, files and Qt, wired to the game.
+#include "AbridorWebQt.h"
 #include "Arte.h"
 #include "AzarMezclado.h"
 #include "EsperaReal.h"
+#include "Modales.h"
 #include "Pantalla.h"
 #include "PitidoQt.h"
 #include "RelojSistema.h"
@@ -37,6 +39,10 @@ int main(int argc, char** argv) {
     ventanas::VentanaPrincipal ventana(imagenes, [] { QCoreApplication::exit(0); });
     frmGemelario juego(ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1, directorio);
     ventana.conectar(juego);
+    ventanas::AbridorWebQt web;
+    const ventanas::Contexto contexto{&ventana, imagenes, ventana, juego, clave, module1, reloj,
+                                      azar,     espera,   pitido,  web,   directorio};
+    ventanas::RegistrarModales(ventana, contexto);
     juego.Form_Load();
     ventana.mostrarCentrada();
     return QApplication::exec();

@@ -1,0 +1,40 @@
+// The new-record window's logic: the rank, the player's name and the record's insertion.
+#pragma once
+
+#include "Plataforma.h"
+#include "Puntuacion.h"
+#include "Ventanas.h"
+
+#include <filesystem>
+#include <string>
+
+namespace gemelario {
+
+inline constexpr const char* kMensajeNombre = "Escribe tu nombre.";
+inline constexpr const char* kMensajeRecordNoGuardado =
+    "No se ha podido guardar tu récord en la tabla de puntuaciones (Gemelario.rnd). La tabla guardada no ha cambiado.";
+
+class frmDiezPrimeros {
+public:
+    // `total` is the main window's Total, read at load and again at close.
+    frmDiezPrimeros(Dialogo& ventana, Principal& principal, Reloj& reloj, Pitido& pitido, Module1& module1,
+                    const std::string& total, std::filesystem::path directorio);
+
+    int posicion = 0;
+
+    void Form_Load();
+    void cmdAceptar_Click();
+    // Runs on every way of closing: stores the record, then shows the table.
+    void Form_QueryUnload();
+
+private:
+    Dialogo& ventana_;
+    Principal& principal_;
+    Reloj& reloj_;
+    Pitido& pitido_;
+    Module1& module1_;
+    const std::string& total_;
+    std::filesystem::path directorio_;
+};
+
+} // namespace gemelario

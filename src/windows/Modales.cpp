@@ -1,0 +1,109 @@
+// The dialog windows as the program opens them: each one built from its layout, wired to its
+// logic and loaded; then shown modally over the main window.
+#include "Modales.h"
+
+#include "LayoutsDialogos.h"
+#include "VentanaPrincipal.h"
+
+namespace gemelario::ventanas {
+namespace {
+
+std::unique_ptr<VentanaDialogo> dialogo(const Contexto& c, const Formulario& f) {
+    return std::make_unique<VentanaDialogo>(f, c.imagenes, c.padre);
+}
+
+// The handler of each button of a window, by the button's name.
+template <class Logica>
+void botones(VentanaDialogo& d, Logica& l, std::map<std::string, void (Logica::*)()> manejadores) {
+    d.alClic = [&l, m = std::move(manejadores)](const std::string& control, int) {
+        if (const auto it = m.find(control); it != m.end()) (l.*(it->second))();
+    };
+}
+
+template <class Crear>
+void abrir(Crear crear) {
+    auto v = crear();
+    if constexpr (requires { v.dialogo; }) {
+        v.dialogo->abrirModal();
+    } else {
+        v->abrirModal();
+    }
+}
+
+} // namespace
+
+Abierta<frmPuntuaciones> CrearPuntuaciones(const Contexto& c) {
+    Abierta<frmPuntuaciones> v{dialogo(c, LayoutPuntuaciones()), nullptr};
+    v.logica = std::make_unique<frmPuntuaciones>(*v.dialogo, c.principal, c.module1, c.directorio);
+    botones<frmPuntuaciones>(*v.dialogo, *v.logica,
+                             {{"cmdAceptar", &frmPuntuaciones::cmdAceptar_Click},
+                              {"cmdImprimir", &frmPuntuaciones::cmdImprimir_Click},
+                              {"cmdRestablecer", &frmPuntuaciones::cmdRestablecer_Click}});
+    v.dialogo->alCerrar = [l = v.logica.get()] { l->Form_QueryUnload(); };
+    v.logica->Form_Load();
+    return v;
+}
+
+Abierta<frmDiezPrimeros> CrearDiezPrimeros(const Contexto& c) {
+    Abierta<frmDiezPrimeros> v{dialogo(c, LayoutDiezPrimeros()), nullptr};
+    v.logica = std::make_unique<frmDiezPrimeros>(*v.dialogo, c.principal, c.reloj, c.pitido, c.module1, c.juego.Total,
+                                                 c.directorio);
+    botones<frmDiezPrimeros>(*v.dialogo, *v.logica, {{"cmdAceptar", &frmDiezPrimeros::cmdAceptar_Click}});
+    v.dialogo->alCerrar = [l = v.logica.get()] { l->Form_QueryUnload(); };
+    v.logica->Form_Load();
+    return v;
+}
+
+Abierta<frmDuración> CrearDuracion(const Contexto& c) {
+    Abierta<frmDuración> v{dialogo(c, LayoutDuracion()), nullptr};
+    v.logica = std::make_unique<frmDuración>(*v.dialogo, c.juego.valoración, c.juego.valor, c.directorio);
+    botones<frmDuración>(*v.dialogo, *v.logica,
+                         {{"cmdGuardar", &frmDuración::cmdGuardar_Click}, {"cmdCancelar", &frmDuración::cmdCancelar_Click}});
+    v.dialogo->alCambiar = [l = v.logica.get()](const std::string&) { l->vsbDuración_Change(); };
+    v.logica->Form_Load();
+    return v;
+}
+
+Abierta<frmAcerca> CrearAcerca(const Contexto& c) {
+    Abierta<frmAcerca> v{dialogo(c, LayoutAcerca()), nullptr};
+    v.logica = std::make_unique<frmAcerca>(*v.dialogo, PlataformaAcerca{c.reloj, c.azar, c.espera, c.web}, c.juego.valor);
+    botones<frmAcerca>(*v.dialogo, *v.logica,
+                       {{"cmdAceptar", &frmAcerca::cmdAceptar_Click}, {"picPubli1", &frmAcerca::picPubli1_Click}});
+    v.dialogo->alTick = [l = v.logica.get()](const std::string&) { l->tmrAcerca_Timer(); };
+    v.logica->Form_Load();
+    return v;
+}
+
+std::unique_ptr<VentanaDialogo> CrearClave(const Contexto& c) {
+    auto d = dialogo(c, LayoutClave());
+    frmClave& clave = c.clave;
+    VentanaDialogo& v = *d;
+    Reloj& reloj = c.reloj;
+    Azar& azar = c.azar;
+    d->alClic = [&clave, &v, &reloj, &azar](const std::string& control, int indice) {
+        if (control == "picImagen") clave.picImagen_Click(v, indice);
+        else if (control == "cmdDesconocida") clave.cmdDesconocida_Click(v, reloj, azar);
+        else if (control == "cmdAceptar") clave.cmdAceptar_Click(v);
+    };
+    clave.Form_Load(v);
+    return d;
+}
+
+std::unique_ptr<VentanaDialogo> CrearNormas(const Contexto& c) {
+    auto d = dialogo(c, LayoutNormas());
+    d->alClic = [v = d.get()](const std::string& control, int) {
+        if (control == "cmdAceptar") v->cerrar();
+    };
+    return d;
+}
+
+void RegistrarModales(VentanaPrincipal& ventana, const Contexto& c) {
+    ventana.registrarModal(Modal::Puntuaciones, [&c] { abrir([&c] { return CrearPuntuaciones(c); }); });
+    ventana.registrarModal(Modal::DiezPrimeros, [&c] { abrir([&c] { return CrearDiezPrimeros(c); }); });
+    ventana.registrarModal(Modal::Duracion, [&c] { abrir([&c] { return CrearDuracion(c); }); });
+    ventana.registrarModal(Modal::Acerca, [&c] { abrir([&c] { return CrearAcerca(c); }); });
+    ventana.registrarModal(Modal::Clave, [&c] { abrir([&c] { return CrearClave(c); }); });
+    ventana.registrarModal(Modal::Normas, [&c] { abrir([&c] { return CrearNormas(c); }); });
+}
+
+} // namespace gemelario::ventanas

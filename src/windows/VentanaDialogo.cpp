@@ -1,0 +1,174 @@
+// A dialog window built from its layout table: its controls reached by name, its events routed
+// to the window's logic, shown modally.
+#include "VentanaDialogo.h"
+
+#include "Controles.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace gemelario::ventanas {
+
+VentanaDialogo::VentanaDialogo(const Formulario& formulario, const CargadorImagenes& imagenes, QWidget* padre)
+    : QDialog(padre), formulario_(formulario), imagenes_(imagenes) {
+    setObjectName(QString::fromStdString(formulario.nombre));
+    setWindowTitle(QString::fromStdString(formulario.caption));
+    setWindowIcon(IconoGemelario());
+    // Fixed single border with a close box: no minimise, no maximise, no resizing.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    superficie_ = new QWidget(this);
+    superficie_->setObjectName("superficie");
+    superficie_->setFont(FuenteQt(Fuente{}));
+    const QSize cliente(APixeles(formulario.anchoCliente), APixeles(formulario.altoCliente));
+    superficie_->setFixedSize(cliente);
+    auto* marco = new QVBoxLayout(this);
+    marco->setContentsMargins(0, 0, 0, 0);
+    marco->addWidget(superficie_);
+    marco->setSizeConstraint(QLayout::SetFixedSize);
+    controles_ = ConstruirControles(superficie_, formulario);
+
+    for (const Control& c : formulario.controles) {
+        const std::string nombre = c.nombre;
+        const int indice = c.indice;
+        QWidget* w = controles_.widget(nombre, indice);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            connect(b, &QAbstractButton::clicked, this, [this, nombre, indice] { if (alClic) alClic(nombre, indice); });
+        } else if (auto* caja = qobject_cast<CajaImagen*>(w)) {
+            connect(caja, &CajaImagen::clic, this, [this, nombre, indice] { if (alClic) alClic(nombre, indice); });
+        } else if (auto* barra = qobject_cast<QScrollBar*>(w)) {
+            connect(barra, &QScrollBar::valueChanged, this, [this, nombre] { if (alCambiar) alCambiar(nombre); });
+        }
+    }
+    for (const auto& [nombre, t] : controles_.temporizadores) {
+        const std::string n = nombre;
+        connect(t, &QTimer::timeout, this, [this, n] { if (alTick) alTick(n); });
+    }
+}
+
+QTimer* VentanaDialogo::temporizador(const std::string& nombre) const {
+    const auto it = controles_.temporizadores.find(nombre);
+    return it == controles_.temporizadores.end() ? nullptr : it->second;
+}
+
+void VentanaDialogo::prepararParaMostrar() {
+    adjustSize();
+    if (const QScreen* pantalla = screen()) {
+        QRect marco = frameGeometry();
+        marco.moveCenter(pantalla->availableGeometry().center());
+        move(marco.topLeft());
+    }
+    // The control first in tab order has the focus when the window opens.
+    const Control* primero = nullptr;
+    for (const Control& c : formulario_.controles) {
+        QWidget* w = controles_.widget(c.nombre, c.indice);
+        if (c.tabIndex && w && w->focusPolicy() != Qt::NoFocus && c.visible && (!primero || *c.tabIndex < *primero->tabIndex))
+            primero = &c;
+    }
+    if (primero) controles_.widget(primero->nombre, primero->indice)->setFocus(Qt::TabFocusReason);
+    for (const auto& [nombre, t] : controles_.temporizadores) t->start();
+}
+
+int VentanaDialogo::abrirModal() {
+    prepararParaMostrar();
+    return exec();
+}
+
+void VentanaDialogo::ponerCaption(const std::string& control, int indice, const std::string& texto) {
+    QWidget* w = controles_.widget(control, indice);
+    const QString t = QString::fromStdString(texto);
+    if (auto* e = qobject_cast<Etiqueta*>(w)) e->ponerTexto(t);
+    else if (auto* l = qobject_cast<QLineEdit*>(w)) l->setText(t);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(t);
+}
+
+std::string VentanaDialogo::texto(const std::string& control) const {
+    QWidget* w = controles_.widget(control, 0);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text().toStdString();
+    if (auto* e = qobject_cast<Etiqueta*>(w)) return e->texto().toStdString();
+    return {};
+}
+
+void VentanaDialogo::ponerVisible(const std::string& control, bool visible) {
+    if (QWidget* w = controles_.widget(control, 0)) w->setVisible(visible);
+}
+
+void VentanaDialogo::centrar(const std::string& control, int indice) {
+    if (auto* e = controles_.como<Etiqueta>(control, indice)) e->ponerAlineacion(Qt::AlignHCenter);
+}
+
+void VentanaDialogo::ponerImagen(const std::string& control, int indice, const std::string& archivo) {
+    if (auto* c = controles_.como<CajaImagen>(control, indice)) c->ponerImagen(imagenes_.cargar(archivo));
+}
+
+void VentanaDialogo::ponerBorde(const std::string& control, int indice, bool borde) {
+    if (auto* c = controles_.como<CajaImagen>(control, indice)) c->ponerBorde(borde);
+}
+
+int VentanaDialogo::valor(const std::string& control) const {
+    const auto* b = controles_.como<QScrollBar>(control);
+    return b ? b->value() : 0;
+}
+
+void VentanaDialogo::ponerValor(const std::string& control, int valor) {
+    if (auto* b = controles_.como<QScrollBar>(control)) b->setValue(valor);
+}
+
+void VentanaDialogo::enfocar(const std::string& control) {
+    if (QWidget* w = controles_.widget(control, 0)) w->setFocus(Qt::OtherFocusReason);
+}
+
+void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo) {
+    const QString t = QString::fromStdString(texto), ti = QString::fromStdString(titulo);
+    if (mostrarMensaje) {
+        mostrarMensaje(t, ti);
+        return;
+    }
+    QMessageBox caja(QMessageBox::Warning, ti, t, QMessageBox::Ok, this);
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
+}
+
+void VentanaDialogo::imprimir() {
+    // Every failure is silent: a printer that cannot start simply prints nothing.
+    QPrinter impresora(QPrinter::HighResolution);
+    const bool elegida = elegirImpresora ? elegirImpresora(impresora)
+                                         : QPrintDialog(&impresora, this).exec() == QDialog::Accepted;
+    if (!elegida) return;
+    const QImage imagen = superficie_->grab().toImage();
+    QPainter p;
+    if (!p.begin(&impresora)) return;
+    // One page: the window's image scaled to fit it, keeping its proportions.
+    const QRect pagina = p.viewport();
+    const QSize tamano = imagen.size().scaled(pagina.size(), Qt::KeepAspectRatio);
+    p.setViewport(QRect(pagina.topLeft(), tamano));
+    p.setWindow(imagen.rect());
+    p.drawImage(0, 0, imagen);
+    p.end();
+}
+
+void VentanaDialogo::cerrar() { close(); }
+
+void VentanaDialogo::closeEvent(QCloseEvent* e) {
+    // The close handler runs once, whatever closes the window, and never cancels the close.
+    if (!cerrando_) {
+        cerrando_ = true;
+        for (const auto& [nombre, t] : controles_.temporizadores) t->stop();
+        if (alCerrar) alCerrar();
+    }
+    e->accept();
+    done(QDialog::Rejected);
+}
+
+void VentanaDialogo::reject() { close(); }
+
+} // namespace gemelario::ventanas

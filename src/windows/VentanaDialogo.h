@@ -1,0 +1,71 @@
+// A dialog window built from its layout table: its controls reached by name, its events routed
+// to the window's logic, shown modally.
+#pragma once
+
+#include "Arte.h"
+#include "Renderizador.h"
+#include "Ventanas.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+
+class QPrinter;
+
+namespace gemelario::ventanas {
+
+class VentanaDialogo : public QDialog, public Dialogo {
+    Q_OBJECT
+public:
+    VentanaDialogo(const Formulario& formulario, const CargadorImagenes& imagenes, QWidget* padre = nullptr);
+
+    // Events, routed to the window's logic by whoever opens it.
+    std::function<void(const std::string& control, int indice)> alClic;
+    std::function<void(const std::string& control)> alCambiar;
+    std::function<void(const std::string& temporizador)> alTick;
+    std::function<void()> alCerrar;
+
+    // Seams for a test: the message box and the choice of a printer (false: cancelled).
+    std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;
+    std::function<bool(QPrinter& impresora)> elegirImpresora;
+
+    // Centred on the screen, the first control in tab order focused; then modal until closed.
+    void prepararParaMostrar();
+    int abrirModal();
+
+    QWidget* control(const std::string& nombre, int indice = 0) const { return controles_.widget(nombre, indice); }
+    template <typename T>
+    T* como(const std::string& nombre, int indice = 0) const {
+        return controles_.como<T>(nombre, indice);
+    }
+    QTimer* temporizador(const std::string& nombre) const;
+    QWidget* superficie() const { return superficie_; }
+
+    // Dialogo
+    void ponerCaption(const std::string& control, int indice, const std::string& texto) override;
+    std::string texto(const std::string& control) const override;
+    void ponerVisible(const std::string& control, bool visible) override;
+    void centrar(const std::string& control, int indice) override;
+    void ponerImagen(const std::string& control, int indice, const std::string& archivo) override;
+    void ponerBorde(const std::string& control, int indice, bool borde) override;
+    int valor(const std::string& control) const override;
+    void ponerValor(const std::string& control, int valor) override;
+    void enfocar(const std::string& control) override;
+    void mensaje(const std::string& texto, const std::string& titulo) override;
+    void imprimir() override;
+    void cerrar() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void reject() override;
+
+private:
+    const Formulario& formulario_;
+    const CargadorImagenes& imagenes_;
+    QWidget* superficie_;
+    ControlesConstruidos controles_;
+    bool cerrando_ = false;
+};
+
+} // namespace gemelario::ventanas
