@@ -3,9 +3,11 @@
 
 #include "Plataforma.h"
 #include "VentanaGemelario.h"
+#include "Ventanas.h"
 
 #include <array>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -86,6 +88,51 @@ public:
         registro.push_back("modal " + std::to_string(static_cast<int>(m)));
     }
     void terminar() override { registro.push_back("terminar"); }
+};
+
+// A dialog's controls as plain values; every change is also logged.
+class DialogoFalso : public Dialogo {
+public:
+    explicit DialogoFalso(Registro& r) : registro(r) {}
+    Registro& registro;
+    std::map<std::pair<std::string, int>, std::string> captions;
+    std::map<std::pair<std::string, int>, bool> centrados, bordes;
+    std::map<std::string, bool> visibles;
+    std::map<std::string, int> valores;
+    std::function<void()> alCerrar;
+    bool cerrado = false;
+
+    void ponerCaption(const std::string& c, int i, const std::string& t) override {
+        captions[{c, i}] = t;
+        registro.push_back(c + "(" + std::to_string(i) + ")=" + t);
+    }
+    std::string texto(const std::string& c) const override { return caption(c); }
+    std::string caption(const std::string& c, int i = 0) const {
+        const auto it = captions.find({c, i});
+        return it == captions.end() ? "" : it->second;
+    }
+    bool centrado(const std::string& c, int i) const { return centrados.count({c, i}) != 0; }
+    void escribir(const std::string& c, const std::string& t) { captions[{c, 0}] = t; }
+    void ponerVisible(const std::string& c, bool v) override {
+        visibles[c] = v;
+        registro.push_back(c + (v ? " visible" : " oculto"));
+    }
+    void centrar(const std::string& c, int i) override { centrados[{c, i}] = true; }
+    void ponerImagen(const std::string& c, int i, const std::string& a) override {
+        registro.push_back(c + "(" + std::to_string(i) + ")=" + a);
+    }
+    void ponerBorde(const std::string& c, int i, bool b) override { bordes[{c, i}] = b; }
+    int valor(const std::string& c) const override { return valores.count(c) ? valores.at(c) : 0; }
+    void ponerValor(const std::string& c, int v) override { valores[c] = v; }
+    void enfocar(const std::string& c) override { registro.push_back("foco " + c); }
+    void mensaje(const std::string& t, const std::string& ti) override { registro.push_back("mensaje " + ti + ": " + t); }
+    void imprimir() override { registro.push_back("imprimir"); }
+    void cerrar() override {
+        registro.push_back("cerrar");
+        if (cerrado) return;
+        cerrado = true;
+        if (alCerrar) alCerrar();
+    }
 };
 
 } // namespace gemelario::prueba
