@@ -369,3 +369,17 @@ TEST_F(Tablero, CommandsOpenTheirWindowsOrEndTheProgram) {
     EXPECT_EQ(registro, (Registro{"modal 1", "modal 2", "modal 3", "modal 4", "modal 5", "maximizar", "maximizar",
                                   "terminar", "terminar"}));
 }
+
+TEST_F(Tablero, TheKeyChosenInItsWindowIsTheOneTheNextGameFlashes) {
+    Registro otro;
+    DialogoFalso d(otro);
+    clave.Form_Load(d);
+    clave.picImagen_Click(d, 6);
+    clave.cmdAceptar_Click(d);
+    nuevo();
+    encontrar(kCataplas);
+    EXPECT_FALSE(contiene(std::string("lblClave=") + kMensajeClave)) << "the default key no longer counts";
+    encontrar("coche.bmp");
+    EXPECT_TRUE(contiene(std::string("lblClave=") + kMensajeClave));
+    for (int c : celdasDe("coche.bmp")) EXPECT_TRUE(ventana.txtClave[c]);
+}

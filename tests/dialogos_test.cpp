@@ -1,8 +1,10 @@
 // The dialog windows on Qt's offscreen platform: geometry against their layout tables, keys,
 // the name box, printing, and what each shows.
+#include "Controles.h"
 #include "EntornoTablero.h"
 #include "LayoutsDialogos.h"
 #include "Modales.h"
+#include "TextoNormas.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,6 +36,13 @@ public:
     void abrir(const std::string& d) override { abiertas.push_back(d); }
 };
 
+// The window with its logic kept alive for as long as the window is used.
+template <class Logica>
+std::shared_ptr<VentanaDialogo> mantener(Abierta<Logica> a) {
+    auto todo = std::make_shared<Abierta<Logica>>(std::move(a));
+    return std::shared_ptr<VentanaDialogo>(todo, todo->dialogo.get());
+}
+
 class Dialogos : public ::testing::Test, protected EntornoTablero {
 protected:
     VentanaFalsa principal{registro};
@@ -63,16 +72,16 @@ protected:
 TEST_F(Dialogos, EveryDialogMatchesItsLayoutTable) {
     struct Caso {
         const Formulario& layout;
-        std::function<std::unique_ptr<VentanaDialogo>()> crear;
+        std::function<std::shared_ptr<VentanaDialogo>()> crear;
         QSize cliente;
     };
     const std::vector<Caso> casos = {
-        {LayoutPuntuaciones(), [&] { return CrearPuntuaciones(contexto).dialogo; }, {582, 506}},
-        {LayoutDiezPrimeros(), [&] { return CrearDiezPrimeros(contexto).dialogo; }, {439, 417}},
+        {LayoutPuntuaciones(), [&] { return mantener(CrearPuntuaciones(contexto)); }, {582, 506}},
+        {LayoutDiezPrimeros(), [&] { return mantener(CrearDiezPrimeros(contexto)); }, {439, 417}},
         {LayoutClave(), [&] { return CrearClave(contexto); }, {524, 488}},
-        {LayoutDuracion(), [&] { return CrearDuracion(contexto).dialogo; }, {399, 290}},
+        {LayoutDuracion(), [&] { return mantener(CrearDuracion(contexto)); }, {399, 290}},
         {LayoutNormas(), [&] { return CrearNormas(contexto); }, {537, 397}},
-        {LayoutAcerca(), [&] { return CrearAcerca(contexto).dialogo; }, {470, 449}}};
+        {LayoutAcerca(), [&] { return mantener(CrearAcerca(contexto)); }, {470, 449}}};
     juego->Total = "00:00:42";
     for (const Caso& c : casos) {
         auto d = c.crear();
@@ -160,6 +169,101 @@ TEST_F(Dialogos, PrintingPutsTheWindowOnOnePageOrNothingWhenCancelled) {
     EXPECT_TRUE(mensajes.empty()) << "no message either way";
     EXPECT_TRUE(v.dialogo->isVisible());
     QFile::copy(pdf, capturas() + "/tabla.pdf");
+}
+
+TEST_F(Dialogos, EnterAndEscPressTheirButtonsInEveryWindow) {
+    struct Caso {
+        std::function<std::shared_ptr<VentanaDialogo>()> crear;
+        bool enterGuarda;  // Enter presses a button that stores something (Guardar)
+    };
+    std::vector<std::unique_ptr<Abierta<frmDuración>>> duraciones;
+    const std::vector<std::pair<const char*, std::function<std::shared_ptr<VentanaDialogo>()>>> ventanas = {
+        {"frmClave", [&] { return CrearClave(contexto); }},
+        {"frmNormas", [&] { return CrearNormas(contexto); }},
+        {"frmAcerca", [&] { return mantener(CrearAcerca(contexto)); }},
+        {"frmPuntuaciones", [&] { return mantener(CrearPuntuaciones(contexto)); }}};
+    for (const auto& [nombre, crear] : ventanas)
+        for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Escape}) {
+            auto d = crear();
+            mostrar(*d);
+            QTest::keyClick(QApplication::focusWidget(), tecla);
+            EXPECT_FALSE(d->isVisible()) << nombre << " " << tecla;
+        }
+    dir.escribir("Valor.dat", " 40 \r\n");
+    juego->Form_Load();
+    for (Qt::Key tecla : {Qt::Key_Escape, Qt::Key_Return}) {
+        auto v = CrearDuracion(contexto);
+        mostrar(*v.dialogo);
+        auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
+        EXPECT_EQ(barra->value(), 40);
+        barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  42") << "arrow and track move by one";
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+        EXPECT_FALSE(v.dialogo->isVisible());
+        EXPECT_EQ(dir.leer("Valor.dat"), tecla == Qt::Key_Return ? " 42 \r\n" : " 40 \r\n");
+        EXPECT_EQ(juego->valor, tecla == Qt::Key_Return ? 42'000'000 : 40'000'000);
+    }
+    auto v = CrearDuracion(contexto);
+    auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
+    EXPECT_FALSE(barra->hasTracking()) << "the thumb reports its value once released";
+    for (int intento : {0, 301, -5, 1000}) {
+        barra->setValue(intento);
+        EXPECT_GE(barra->value(), 1);
+        EXPECT_LE(barra->value(), 300);
+    }
+}
+
+TEST_F(Dialogos, ThePictureClickedIsTheOneWithoutABorder) {
+    auto d = CrearClave(contexto);
+    mostrar(*d);
+    for (int i : {5, 2}) QTest::mouseClick(d->control("picImagen", i), Qt::LeftButton, {}, QPoint(50, 50));
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(d->como<CajaImagen>("picImagen", i)->borde(), i != 2) << i;
+    EXPECT_EQ(clave.clave, "seta.bmp");
+    d->grab().save(capturas() + "/frmClave-elegida.png");
+    QTest::mouseClick(d->control("cmdDesconocida"), Qt::LeftButton);
+    EXPECT_FALSE(d->isVisible()) << "a secret draw closes the window";
+}
+
+TEST_F(Dialogos, TheRulesCanBeScrolledAndSelectedButNotEdited) {
+    auto d = CrearNormas(contexto);
+    mostrar(*d);
+    auto* texto = d->como<QPlainTextEdit>("Text1");
+    EXPECT_EQ(texto->toPlainText().toStdString(), [] {
+        std::string t = TextoNormas();
+        for (std::size_t p; (p = t.find("\r\n")) != std::string::npos;) t.replace(p, 2, "\n");
+        return t;
+    }());
+    EXPECT_TRUE(texto->isReadOnly());
+    EXPECT_EQ(texto->verticalScrollBar()->maximum() > 0, true) << "more text than the box shows";
+    QTest::keyClicks(texto, "zz");
+    EXPECT_FALSE(texto->toPlainText().contains("zz"));
+    texto->selectAll();
+    EXPECT_TRUE(texto->textCursor().hasSelection());
+}
+
+TEST_F(Dialogos, TheAboutPairAnimatesAndTheLinkOpensTheSiteOnce) {
+    auto v = CrearAcerca(contexto);
+    mostrar(*v.dialogo);
+    auto* uno = v.dialogo->como<CajaImagen>("Picture1", 1);
+    auto* dos = v.dialogo->como<CajaImagen>("Picture1", 2);
+    EXPECT_TRUE(uno->imagen().isNull() && dos->imagen().isNull()) << "empty before the first tick";
+    QTRY_VERIFY_WITH_TIMEOUT(!uno->imagen().isNull(), 2000);
+    EXPECT_EQ(uno->imagen(), dos->imagen());
+    v.dialogo->grab().save(capturas() + "/frmAcerca-animando.png");
+    auto* enlace = v.dialogo->control("picPubli1");
+    EXPECT_EQ(enlace->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(enlace->cursor().hotSpot(), QPoint(12, 1));
+    EXPECT_EQ(enlace->cursor().pixmap().size(), QSize(32, 32));
+    for (const char* otro : {"cmdAceptar", "Label1"})
+        EXPECT_NE(v.dialogo->control(otro)->cursor().shape(), Qt::BitmapCursor) << otro;
+    EXPECT_EQ(enlace->toolTip(), "Enlace a https://www.corvantiso.example/");
+    QTest::mouseClick(enlace, Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(web.abiertas, std::vector<std::string>{"https://www.corvantiso.example/"});
+    EXPECT_TRUE(v.dialogo->isVisible());
+    const int esperas = static_cast<int>(std::count(registro.begin(), registro.end(), "espera 15000000"));
+    QTest::qWait(350);
+    EXPECT_GT(std::count(registro.begin(), registro.end(), "espera 15000000"), esperas) << "still animating";
 }
 
 } // namespace

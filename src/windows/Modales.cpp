@@ -33,7 +33,7 @@ void abrir(Crear crear) {
 } // namespace
 
 Abierta<frmPuntuaciones> CrearPuntuaciones(const Contexto& c) {
-    Abierta<frmPuntuaciones> v{dialogo(c, LayoutPuntuaciones()), nullptr};
+    Abierta<frmPuntuaciones> v{nullptr, dialogo(c, LayoutPuntuaciones())};
     v.logica = std::make_unique<frmPuntuaciones>(*v.dialogo, c.principal, c.module1, c.directorio);
     botones<frmPuntuaciones>(*v.dialogo, *v.logica,
                              {{"cmdAceptar", &frmPuntuaciones::cmdAceptar_Click},
@@ -45,7 +45,7 @@ Abierta<frmPuntuaciones> CrearPuntuaciones(const Contexto& c) {
 }
 
 Abierta<frmDiezPrimeros> CrearDiezPrimeros(const Contexto& c) {
-    Abierta<frmDiezPrimeros> v{dialogo(c, LayoutDiezPrimeros()), nullptr};
+    Abierta<frmDiezPrimeros> v{nullptr, dialogo(c, LayoutDiezPrimeros())};
     v.logica = std::make_unique<frmDiezPrimeros>(*v.dialogo, c.principal, c.reloj, c.pitido, c.module1, c.juego.Total,
                                                  c.directorio);
     botones<frmDiezPrimeros>(*v.dialogo, *v.logica, {{"cmdAceptar", &frmDiezPrimeros::cmdAceptar_Click}});
@@ -55,7 +55,7 @@ Abierta<frmDiezPrimeros> CrearDiezPrimeros(const Contexto& c) {
 }
 
 Abierta<frmDuración> CrearDuracion(const Contexto& c) {
-    Abierta<frmDuración> v{dialogo(c, LayoutDuracion()), nullptr};
+    Abierta<frmDuración> v{nullptr, dialogo(c, LayoutDuracion())};
     v.logica = std::make_unique<frmDuración>(*v.dialogo, c.juego.valoración, c.juego.valor, c.directorio);
     botones<frmDuración>(*v.dialogo, *v.logica,
                          {{"cmdGuardar", &frmDuración::cmdGuardar_Click}, {"cmdCancelar", &frmDuración::cmdCancelar_Click}});
@@ -65,7 +65,7 @@ Abierta<frmDuración> CrearDuracion(const Contexto& c) {
 }
 
 Abierta<frmAcerca> CrearAcerca(const Contexto& c) {
-    Abierta<frmAcerca> v{dialogo(c, LayoutAcerca()), nullptr};
+    Abierta<frmAcerca> v{nullptr, dialogo(c, LayoutAcerca())};
     v.logica = std::make_unique<frmAcerca>(*v.dialogo, PlataformaAcerca{c.reloj, c.azar, c.espera, c.web}, c.juego.valor);
     botones<frmAcerca>(*v.dialogo, *v.logica,
                        {{"cmdAceptar", &frmAcerca::cmdAceptar_Click}, {"picPubli1", &frmAcerca::picPubli1_Click}});

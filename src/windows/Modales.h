@@ -34,10 +34,11 @@ struct Contexto {
     std::filesystem::path directorio;
 };
 
+// A window and its logic; the window goes first, so no event of it reaches a logic already gone.
 template <class Logica>
 struct Abierta {
-    std::unique_ptr<VentanaDialogo> dialogo;
     std::unique_ptr<Logica> logica;
+    std::unique_ptr<VentanaDialogo> dialogo;
 };
 
 // Built, wired and loaded, not yet shown.
