@@ -96,9 +96,6 @@ TEST_F(Ventana, EveryControlStandsWhereItsLayoutTableSays) {
     EXPECT_EQ(ventana->txtClave(1)->geometry().topLeft(), QPoint(48, 48));
     EXPECT_EQ(ventana->tmrSegundos()->interval(), 100);
     EXPECT_TRUE(ventana->tmrSegundos()->isActive());
-}
-
-TEST_F(Ventana, TheWindowCannotBeResizedOrMaximisedByTheUser) {
     EXPECT_EQ(ventana->minimumSize(), ventana->maximumSize());
     EXPECT_FALSE(ventana->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(ventana->windowFlags() & Qt::WindowMinimizeButtonHint);
