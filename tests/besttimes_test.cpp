@@ -172,22 +172,6 @@ TEST(ArchivoPuntuacionesDefensivo, AFailedWriteIsReportedAndChangesNothing) {
         EXPECT_EQ(e.path().filename(), "Gemelario.rnd") << "no temporary file is left behind";
 }
 
-TEST(ArchivoPuntuacionesDefensivo, AHugeFileIsReadButNeverCutShort) {
-    DirectorioTemporal dir;
-    dir.escribir("Gemelario.rnd", ArchivoPuntuaciones::BytesTablaInicial());
-    std::filesystem::resize_file(dir.ruta / "Gemelario.rnd", 65 * 1024 * 1024);
-    Puntuacion registro;
-    {
-        ArchivoPuntuaciones archivo(dir.ruta, registro);
-        archivo.LeerPuntuacion(1);
-        EXPECT_EQ(registro.tiempo, "00:00:59   ");
-        archivo.EscribirPuntuacion(2);
-        EXPECT_FALSE(archivo.Cerrar()) << "writing back only its beginning would lose its tail";
-    }
-    EXPECT_FALSE(EscribirTablaInicial(dir.ruta, registro));
-    EXPECT_EQ(std::filesystem::file_size(dir.ruta / "Gemelario.rnd"), 65u * 1024 * 1024);
-}
-
 TEST(ArchivoPuntuacionesDefensivo, AnyBytesReadWithoutCrashingAndStayRankable) {
     std::mt19937 gen(1234);
     for (int ronda = 0; ronda < 200; ++ronda) {

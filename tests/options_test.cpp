@@ -30,12 +30,13 @@ TEST(ValorDat, ReadsTheFirstIntegerWithOrWithoutBlanksAndLineEnd) {
     for (const char* texto : {" 15 \r\n", "15", "15\r\n", " 15", "15 ", "\t15,3\r\n", "15\n", "+15"})
         EXPECT_EQ(ValoracionDesdeTexto(texto), 15) << texto;
     for (const char* texto : {" 40 \r\n", "\t40", "40,7", "  40\n"}) EXPECT_EQ(ValoracionDesdeTexto(texto), 40) << texto;
-    EXPECT_EQ(ValoracionDesdeTexto("7.9"), 7);
+    for (const auto& [texto, ajuste] : {std::pair{"7.9", 8}, {"15.7", 16}, {"1e9", 300}, {"2.5e1", 25}, {"-3.2", 1}})
+        EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << texto << ": a decimal is rounded, then clamped";
 }
 
 TEST(ValorDat, BadContentGivesASaneSetting) {
     EXPECT_EQ(ValoracionDesdeTexto(""), 15);
-    EXPECT_EQ(ValoracionDesdeTexto("abc"), 15);
+    for (const char* texto : {"abc", "0x20", "inf", "nan", "1.2.3", "15abc", "--4"}) EXPECT_EQ(ValoracionDesdeTexto(texto), 15) << texto;
     EXPECT_EQ(ValoracionDesdeTexto(std::string("\0\xff\x01", 3)), 15);
     EXPECT_EQ(ValoracionDesdeTexto("0"), 1);
     EXPECT_EQ(ValoracionDesdeTexto("-7"), 1);

@@ -6,14 +6,14 @@
 #include "Tiempo.h"
 
 #include <array>
-#include <system_error>
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace gemelario {
 namespace {
 
 constexpr std::size_t kTabla = Puntuacion::kLongitud * kRegistros;
-// Larger files are read, but never rewritten: their tail could not be kept.
-constexpr std::size_t kLimiteLectura = 64 * 1024 * 1024;
 
 std::string campo(std::string_view utf8, std::size_t ancho) {
     std::string b = AWindows1252(utf8);
@@ -23,17 +23,29 @@ std::string campo(std::string_view utf8, std::size_t ancho) {
 
 bool numeroValido(int n) { return n >= 1 && n <= kRegistros; }
 
-// Keeps a short, non-empty file beside the table under a name not yet taken.
-bool guardarCopia(const std::filesystem::path& ruta) {
-    std::error_code ec;
+// Keeps a short file's bytes beside the table under the first name not yet taken (a dangling
+// link takes its name too, and is never written through).
+bool guardarCopia(const std::filesystem::path& ruta, const std::string& bytes) {
     for (int i = 0; i < 100; ++i) {
         std::filesystem::path copia = ruta;
         copia += i == 0 ? ".bak" : ".bak" + std::to_string(i);
-        if (std::filesystem::exists(copia, ec) || ec) continue;
-        std::filesystem::copy_file(ruta, copia, ec);
-        return !ec;
+        const int fd = ::open(copia.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST || errno == ELOOP) continue;
+            return false;
+        }
+        const bool bien = EscribirTodo(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
+        if (::close(fd) == 0 && bien) return true;
+        ::unlink(copia.c_str());
     }
     return false;
+}
+
+// The file's first 660 bytes replaced by `tabla`; its tail, if any, copied over unchanged.
+bool escribirConCola(const std::filesystem::path& ruta, const std::string& tabla, std::uint64_t tamano) {
+    return ReemplazarArchivo(ruta, [&](int fd) {
+        return EscribirTodo(fd, tabla.data(), tabla.size()) && (tamano <= kTabla || CopiarCola(ruta, kTabla, fd));
+    });
 }
 
 } // namespace
@@ -81,18 +93,20 @@ std::string ArchivoPuntuaciones::BytesTablaInicial() {
 
 ArchivoPuntuaciones::ArchivoPuntuaciones(const std::filesystem::path& directorio, Puntuacion& registro)
     : ruta_(directorio / kArchivoPuntuaciones), registro_(registro) {
-    const ContenidoArchivo c = LeerArchivo(ruta_, kLimiteLectura);
-    if (c.estado == Lectura::Leido && c.bytes.size() >= kTabla) {
+    // Only the ten records are read; a tail, however long, is copied when the file is written.
+    const ContenidoArchivo c = LeerArchivo(ruta_, kTabla);
+    tamano_ = c.tamano;
+    if (c.estado == Lectura::Leido && c.bytes.size() == kTabla) {
         bytes_ = c.bytes;
-        if (c.truncado) apertura_ = Apertura::SoloLectura;
         return;
     }
     bytes_ = BytesTablaInicial();
+    tamano_ = 0;
     if (c.estado == Lectura::Error) {
         apertura_ = Apertura::SoloLectura;
         return;
     }
-    const bool copiado = c.bytes.empty() || guardarCopia(ruta_);
+    const bool copiado = c.bytes.empty() || guardarCopia(ruta_, c.bytes);
     if (copiado && EscribirArchivoAtomico(ruta_, bytes_)) {
         apertura_ = Apertura::TablaInicial;
     } else {
@@ -124,18 +138,17 @@ bool ArchivoPuntuaciones::Cerrar() {
         // The file on disk was not readable; replacing it could destroy what it holds.
         return false;
     }
-    return EscribirArchivoAtomico(ruta_, bytes_);
+    return escribirConCola(ruta_, bytes_, tamano_);
 }
 
 bool EscribirTablaInicial(const std::filesystem::path& directorio, Puntuacion& registro) {
     // The player asked for the reset: the factory table replaces whatever records 1..10 held.
+    // A file that cannot be read may hold a tail: it is not replaced, so nothing is lost.
     const std::filesystem::path ruta = directorio / kArchivoPuntuaciones;
-    const ContenidoArchivo c = LeerArchivo(ruta, kLimiteLectura);
-    if (c.truncado) return false;
-    std::string bytes = ArchivoPuntuaciones::BytesTablaInicial();
-    if (c.estado == Lectura::Leido && c.bytes.size() > kTabla) bytes += c.bytes.substr(kTabla);
+    const ContenidoArchivo c = LeerArchivo(ruta, 0);
     registro = RegistroInicial(kRegistros);
-    return EscribirArchivoAtomico(ruta, bytes);
+    if (c.estado == Lectura::Error) return false;
+    return escribirConCola(ruta, ArchivoPuntuaciones::BytesTablaInicial(), c.tamano);
 }
 
 } // namespace gemelario

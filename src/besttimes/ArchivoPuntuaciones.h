@@ -3,6 +3,7 @@
 
 #include "Puntuacion.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -11,8 +12,8 @@ namespace gemelario {
 inline constexpr const char* kArchivoPuntuaciones = "Gemelario.rnd";
 inline constexpr int kRegistros = 10;
 
-// An open best-times file. Opening reads the whole file; writes go to memory and are
-// committed by Cerrar() in one atomic replacement.
+// An open best-times file. Opening reads the ten records; writes go to memory and are committed
+// by Cerrar() in one atomic replacement that keeps any bytes after record 10.
 class ArchivoPuntuaciones {
 public:
     enum class Apertura {
@@ -43,6 +44,7 @@ private:
     std::filesystem::path ruta_;
     Puntuacion& registro_;
     std::string bytes_;
+    std::uint64_t tamano_ = 0;  // of the file as read: more than 660 means a tail to keep
     Apertura apertura_ = Apertura::Leido;
     bool pendiente_ = false;
     bool cerrado_ = false;

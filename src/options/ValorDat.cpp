@@ -4,23 +4,27 @@
 #include "ArchivoAtomico.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace gemelario {
 
 std::int16_t ValoracionDesdeTexto(std::string_view texto) {
+    // The field runs from the first non-blank to the next blank, comma or line end.
     std::size_t i = 0;
     while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
-    bool negativo = false;
-    if (i < texto.size() && (texto[i] == '-' || texto[i] == '+')) negativo = texto[i++] == '-';
-    long long numero = 0;
-    bool digitos = false;
-    for (; i < texto.size() && texto[i] >= '0' && texto[i] <= '9'; ++i) {
-        digitos = true;
-        numero = std::min<long long>(numero * 10 + (texto[i] - '0'), 1'000'000);
-    }
-    if (!digitos) return kValoracionInicial;
-    if (negativo) numero = -numero;
-    return static_cast<std::int16_t>(std::clamp<long long>(numero, kValoracionMinima, kValoracionMaxima));
+    std::size_t fin = i;
+    while (fin < texto.size() && std::string_view(" \t,\r\n").find(texto[fin]) == std::string_view::npos) ++fin;
+    const std::string campo(texto.substr(i, fin - i));
+    // A decimal number, with sign, fraction or exponent; hexadecimal, "inf" and "nan" are not.
+    if (campo.empty() || campo.find_first_not_of("0123456789+-.eE") != std::string::npos) return kValoracionInicial;
+    // from_chars reads the same whatever the user's locale (a Spanish one writes "15,7").
+    const std::size_t inicio = campo[0] == '+' ? 1 : 0;
+    double numero = 0;
+    const auto [resto, error] = std::from_chars(campo.data() + inicio, campo.data() + campo.size(), numero);
+    if (error != std::errc() || resto != campo.data() + campo.size()) return kValoracionInicial;
+    const double redondeado = std::round(std::clamp(numero, -1e6, 1e6));
+    return static_cast<std::int16_t>(std::clamp<double>(redondeado, kValoracionMinima, kValoracionMaxima));
 }
 
 std::int16_t LeerValor(const std::filesystem::path& directorio) {

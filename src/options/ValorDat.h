@@ -13,7 +13,8 @@ inline constexpr std::int16_t kValoracionInicial = 15;
 inline constexpr std::int16_t kValoracionMinima = 1;
 inline constexpr std::int16_t kValoracionMaxima = 300;
 
-// The setting held by the file's text; 15 when it holds no integer, otherwise brought into 1..300.
+// The setting held by the file's text: its first field read as a number, rounded and brought into
+// 1..300; 15 when the field is not a number.
 std::int16_t ValoracionDesdeTexto(std::string_view texto);
 
 // The setting stored in `directorio`; 15 when the file is missing or unreadable.

@@ -1,0 +1,213 @@
+// What the game's files may be and what may happen while they are written: named pipes, modes,
+// links, stale temporaries, a full disk, a kill in the middle of a write, a huge table.
+#include "ArchivoAtomico.h"
+#include "ArchivoPuntuaciones.h"
+#include "Clasificacion.h"
+#include "DirectorioTemporal.h"
+#include "ValorDat.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <future>
+#include <random>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace gemelario;
+using gemelario::prueba::DirectorioTemporal;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kFabrica = ArchivoPuntuaciones::BytesTablaInicial();
+
+// The factory table with record 1 holding `nombre`, as one write of the game would leave it.
+std::string tablaCon(const std::string& nombre) {
+    Puntuacion r = RegistroInicial(1);
+    r.nombre = nombre;
+    return ArchivoPuntuaciones::BytesRegistro(r) + kFabrica.substr(66);
+}
+
+// Stores `tabla` through the game's own file code.
+bool guardar(const fs::path& dir, const std::string& tabla) {
+    Puntuacion registro;
+    ArchivoPuntuaciones archivo(dir, registro);
+    for (int n = 1; n <= 10; ++n) {
+        registro = ArchivoPuntuaciones::RegistroDesdeBytes(std::string_view(tabla).substr((n - 1) * 66, 66));
+        archivo.EscribirPuntuacion(n);
+    }
+    return archivo.Cerrar();
+}
+
+std::vector<std::string> temporales(const fs::path& dir) {
+    std::vector<std::string> t;
+    for (const auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().find(".tmp-") != std::string::npos) t.push_back(e.path().filename());
+    return t;
+}
+
+mode_t modo(const fs::path& p) {
+    struct stat st {};
+    ::stat(p.c_str(), &st);
+    return st.st_mode & 07777;
+}
+
+} // namespace
+
+TEST(Fallos, ANamedPipeIsUnreadableAndNeverWaitedOn) {
+    DirectorioTemporal dir;
+    ASSERT_EQ(::mkfifo((dir.ruta / "Valor.dat").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((dir.ruta / "Gemelario.rnd").c_str(), 0644), 0);
+    auto lectura = std::async(std::launch::async, [&] {
+        Puntuacion registro;
+        ArchivoPuntuaciones archivo(dir.ruta, registro);
+        archivo.LeerPuntuacion(10);
+        return std::pair{LeerValor(dir.ruta), archivo.apertura()};
+    });
+    if (lectura.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+        while (lectura.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+            for (const char* n : {"Valor.dat", "Gemelario.rnd"}) ::close(::open((dir.ruta / n).c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "blocked on a pipe";
+    }
+    const auto [valor, apertura] = lectura.get();
+    EXPECT_EQ(valor, 15);
+    EXPECT_EQ(apertura, ArchivoPuntuaciones::Apertura::SoloLectura);
+    EXPECT_TRUE(fs::is_fifo(dir.ruta / "Gemelario.rnd")) << "an unreadable table is never replaced";
+}
+
+TEST(Fallos, AWriteKeepsTheFilesModeAndANewFileFollowsTheUmask) {
+    for (const mode_t antes : {0600, 0444, 0640}) {
+        DirectorioTemporal dir;
+        dir.escribir("Gemelario.rnd", kFabrica);
+        dir.escribir("Valor.dat", " 15 \r\n");
+        ::chmod((dir.ruta / "Gemelario.rnd").c_str(), antes);
+        ::chmod((dir.ruta / "Valor.dat").c_str(), antes);
+        ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+        ASSERT_TRUE(EscribirValor(dir.ruta, 20));
+        EXPECT_EQ(modo(dir.ruta / "Gemelario.rnd"), antes);
+        EXPECT_EQ(modo(dir.ruta / "Valor.dat"), antes);
+    }
+    DirectorioTemporal dir;
+    const mode_t anterior = ::umask(077);
+    const bool escrito = EscribirValor(dir.ruta, 20);
+    ::umask(anterior);
+    ASSERT_TRUE(escrito);
+    EXPECT_EQ(modo(dir.ruta / "Valor.dat"), 0600u);
+}
+
+TEST(Fallos, ALinkedTableUpdatesItsTargetAndStaysALink) {
+    DirectorioTemporal dir;
+    fs::create_directory(dir.ruta / "compartida");
+    dir.escribir("compartida/tabla", kFabrica);
+    fs::create_symlink("compartida/tabla", dir.ruta / "Gemelario.rnd");
+    ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+    EXPECT_TRUE(fs::is_symlink(dir.ruta / "Gemelario.rnd"));
+    EXPECT_EQ(dir.leer("compartida/tabla"), tablaCon("Ana"));
+    EXPECT_TRUE(temporales(dir.ruta / "compartida").empty());
+}
+
+TEST(Fallos, AStartRemovesStaleTemporariesButNotOnesBeingWritten) {
+    DirectorioTemporal dir;
+    for (const char* n : {"Gemelario.rnd.tmp-abcdef", "Valor.dat.tmp-123456", "Gemelario.rnd.tmp-vivo00", "otro.tmp-abcdef",
+                          "Gemelario.rnd.tmp-largo-no"})
+        dir.escribir(n, "x");
+    const int vivo = ::open((dir.ruta / "Gemelario.rnd.tmp-vivo00").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(vivo, LOCK_EX), 0);  // a copy still writing holds its temporary locked
+    LimpiarTemporales(dir.ruta, {"Gemelario.rnd", "Valor.dat"});
+    ::close(vivo);
+    std::vector<std::string> quedan = temporales(dir.ruta);
+    std::sort(quedan.begin(), quedan.end());
+    EXPECT_EQ(quedan, (std::vector<std::string>{"Gemelario.rnd.tmp-largo-no", "Gemelario.rnd.tmp-vivo00", "otro.tmp-abcdef"}));
+    int banderas = 0;
+    // A copy starting while this one writes leaves its temporary alone.
+    EXPECT_TRUE(ReemplazarArchivo(dir.ruta / "Valor.dat", [&](int fd) {
+        LimpiarTemporales(dir.ruta, {"Valor.dat"});
+        return (banderas = ::fcntl(fd, F_GETFD)) >= 0 && EscribirTodo(fd, " 9 \r\n", 5);
+    }));
+    EXPECT_EQ(dir.leer("Valor.dat"), " 9 \r\n");
+    EXPECT_TRUE(banderas & FD_CLOEXEC) << "a temporary is never inherited by a program the game starts";
+}
+
+TEST(Fallos, ADanglingOrUnwritableBackupNameIsSkipped) {
+    DirectorioTemporal dir;
+    dir.escribir("Gemelario.rnd", "corto");
+    fs::create_symlink("no-existe/ni-aqui", dir.ruta / "Gemelario.rnd.bak");
+    Puntuacion registro;
+    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
+    EXPECT_EQ(dir.leer("Gemelario.rnd.bak1"), "corto");
+    EXPECT_FALSE(fs::exists(dir.ruta / "no-existe")) << "never written through the link";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica);
+}
+
+TEST(Fallos, AHugeTableIsReadByItsRecordsAndKeepsItsTail) {
+    DirectorioTemporal dir;
+    std::string cola(20 << 20, '\0');
+    std::mt19937 gen(5);
+    for (auto& c : cola) c = static_cast<char>(gen());
+    dir.escribir("Gemelario.rnd", kFabrica + cola);
+    EXPECT_EQ(LeerArchivo(dir.ruta / "Gemelario.rnd", 660).bytes.size(), 660u) << "only the records are read";
+    ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), tablaCon("Ana") + cola);
+    Puntuacion registro;
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica + cola) << "the reset keeps the tail too";
+}
+
+TEST(Fallos, AResetOfATableThatCannotBeReadIsRefused) {
+    DirectorioTemporal dir;
+    fs::create_directory(dir.ruta / "Gemelario.rnd");
+    Puntuacion registro;
+    EXPECT_FALSE(EscribirTablaInicial(dir.ruta, registro));
+    EXPECT_TRUE(fs::is_directory(dir.ruta / "Gemelario.rnd"));
+}
+
+TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
+    DirectorioTemporal dir;
+    const fs::path disco = dir.ruta / "disco";
+    fs::create_directory(disco);
+    ASSERT_EQ(::mount("tmpfs", disco.c_str(), "tmpfs", 0, "size=8k"), 0) << "a small tmpfs stands in for a full disk";
+    {
+        std::ofstream(disco / "Gemelario.rnd", std::ios::binary) << kFabrica;
+        std::ofstream(disco / "Valor.dat", std::ios::binary) << " 15 \r\n";
+        std::ofstream relleno(disco / "relleno", std::ios::binary);
+        relleno << std::string(16 << 10, 'x');  // fills whatever is left
+    }
+    EXPECT_FALSE(guardar(disco, tablaCon("Ana")));
+    EXPECT_FALSE(EscribirValor(disco, 20));
+    std::ifstream t(disco / "Gemelario.rnd", std::ios::binary), v(disco / "Valor.dat", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(t), {}), kFabrica);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(v), {}), " 15 \r\n");
+    EXPECT_TRUE(temporales(disco).empty());
+    ::umount(disco.c_str());
+}
+
+TEST(Fallos, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewTable) {
+    DirectorioTemporal dir;
+    const std::string a = tablaCon("Ana"), b = tablaCon("Bea");
+    dir.escribir("Gemelario.rnd", a);
+    std::mt19937 gen(7);
+    int cortadas = 0;
+    for (int ronda = 0; ronda < 200; ++ronda) {
+        const pid_t hijo = ::fork();
+        ASSERT_GE(hijo, 0);
+        if (hijo == 0) {
+            for (int i = 0;; ++i) guardar(dir.ruta, i % 2 ? a : b);
+        }
+        ::usleep(200 + gen() % 3000);
+        ::kill(hijo, SIGKILL);
+        ::waitpid(hijo, nullptr, 0);
+        cortadas += !temporales(dir.ruta).empty();
+        const std::string ahora = dir.leer("Gemelario.rnd");
+        ASSERT_TRUE(ahora == a || ahora == b) << "round " << ronda << ": " << ahora.size() << " bytes";
+        LimpiarTemporales(dir.ruta, {"Gemelario.rnd", "Valor.dat"});
+        ASSERT_TRUE(temporales(dir.ruta).empty()) << "round " << ronda;
+    }
+    EXPECT_GT(cortadas, 0) << "some kills landed in the middle of a write";
+}
