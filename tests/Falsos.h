@@ -84,6 +84,7 @@ public:
         registro.push_back(std::string("KeyPreview=") + (a ? "on" : "off"));
     }
     void maximizar() override { registro.push_back("maximizar"); }
+    void mensaje(const std::string& t, const std::string& ti) override { registro.push_back("mensaje " + ti + ": " + t); }
     void abrirModal(Modal m) override {
         registro.push_back("modal " + std::to_string(static_cast<int>(m)));
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <random>
 
 using namespace gemelario;
 using namespace gemelario::prueba;
@@ -358,4 +359,109 @@ TEST_F(Tablero, TheKeyChosenInItsWindowIsTheOneTheNextGameFlashes) {
     encontrar("coche.bmp");
     EXPECT_TRUE(contiene(std::string("lblClave=") + kMensajeClave));
     for (int c : celdasDe("coche.bmp")) EXPECT_TRUE(ventana.txtClave[c]);
+}
+
+TEST_F(Tablero, ATableThatCannotBeStoredIsSaidOnceAndTheGameGoesOn) {
+    std::filesystem::create_directory(dir.ruta / "Gemelario.rnd");
+    for (int partida = 0; partida < 3; ++partida) {
+        repartir(*f);
+        EXPECT_EQ(f->tiempoDecimo, "00:02:15") << "the factory table stands in";
+        encontrarTodasMenos({});
+        EXPECT_EQ(ventana.clave, kMensajeFin);
+    }
+    EXPECT_EQ(std::count(registro.begin(), registro.end(), std::string("mensaje Gemelario: ") + kMensajeSinTabla), 1);
+}
+
+namespace {
+
+// What a player would see, kept as plain values so that a long soak stays fast.
+class VentanaLigera : public VentanaGemelario {
+public:
+    std::array<std::string, kCasillas + 1> imagen{};
+    std::array<bool, kCasillas + 1> marca{};
+    std::string tiempo, clave;
+    bool keyPreview = false, nuevo = true;
+    void ponerImagen(int i, const std::string& a) override { imagen[i] = a; }
+    void mostrarTxtClave(int i, bool v) override { marca[i] = v; }
+    void ponerLblClave(const std::string& t) override { clave = t; }
+    void ponerLblTiempo(const std::string& t) override { tiempo = t; }
+    std::string lblTiempo() const override { return tiempo; }
+    void habilitarMenu(Menu m, bool h) override {
+        if (m == Menu::Nuevo) nuevo = h;
+    }
+    void ponerKeyPreview(bool a) override { keyPreview = a; }
+    void maximizar() override {}
+    void mensaje(const std::string&, const std::string&) override {}
+    void abrirModal(Modal) override {}
+    void terminar() override {}
+};
+
+// Every rule that holds between two events, whatever the player did.
+void comprobarCoherencia(const frmGemelario& f, const VentanaLigera& v, const std::string& clave) {
+    int resueltas = 0;
+    for (int i = 1; i <= kCasillas; ++i) {
+        resueltas += f.casillaResuelta[i];
+        const bool primeraDelTurno = f.pulsaciones == 1 && i == f.casillaPrimera;
+        if (f.casillaResuelta[i]) {
+            ASSERT_EQ(v.imagen[i], f.imagenCasilla[i]) << "a solved cell stays face up";
+        } else if (f.enJuego && !primeraDelTurno) {
+            ASSERT_EQ(v.imagen[i], kReverso) << "cell " << i;
+        }
+        if (v.marca[i]) {
+            ASSERT_EQ(f.imagenCasilla[i], clave) << "a mark only on the key pair";
+        }
+    }
+    if (f.enJuego) {
+        ASSERT_EQ(resueltas, 2 * f.parejas) << "the pair count matches the solved cells";
+    }
+    ASSERT_EQ(v.nuevo, !f.enJuego) << "Nuevo only between games";
+}
+
+} // namespace
+
+TEST_F(Tablero, ARandomPlayerThroughAHundredThousandGamesNeverBreaksTheBoard) {
+    VentanaLigera v;
+    auto juego = std::make_unique<frmGemelario>(v, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1, dir.ruta);
+    juego->Form_Load();
+    espera.alEsperar = [this] { registro.clear(); };  // the wait log would only grow
+    std::mt19937 gen(2026);
+    int partidas = 0, reglas = 0;
+    // The sanitizer build plays fewer games: each of its steps costs ten times as much.
+    const int total = std::getenv("GEMELARIO_PARTIDAS_SOAK") ? std::atoi(std::getenv("GEMELARIO_PARTIDAS_SOAK")) : 100000;
+    while (partidas < total) {
+        const unsigned suerte = gen() % 100;
+        if (v.keyPreview && suerte < 50) {  // the window passes space on only while KeyPreview is on
+            juego->Form_KeyPress(' ');
+            ++reglas;
+            for (int i = 1; i <= kCasillas; ++i) ASSERT_EQ(juego->casillaResuelta[i], 1) << "space reveals the board";
+            ASSERT_EQ(v.clave, kMensajeSinClave);
+        } else if (v.nuevo && (suerte < 3 || (!juego->imagenCasilla[1].empty() && suerte < 40))) {
+            repartir(*juego);
+            ++partidas;
+            clave.clave = TablaImagenes()[1 + gen() % kImagenes];
+            ASSERT_TRUE(v.clave.empty());
+            std::map<std::string, int> veces;
+            for (int i = 1; i <= kCasillas; ++i) ++veces[juego->imagenCasilla[i]];
+            ASSERT_EQ(veces.size(), static_cast<std::size_t>(kImagenes));
+            for (const auto& [imagen, n] : veces) ASSERT_EQ(n, 2) << imagen;
+        } else if (suerte < 6) {
+            const std::string antes = v.tiempo;
+            reloj.hora = (reloj.hora + static_cast<int>(gen() % 5)) % 86400;
+            juego->tmrSegundos_Timer();
+            if (!juego->enJuego) {
+                ASSERT_EQ(v.tiempo, antes) << "the clock never runs between games";
+            }
+        } else {
+            // Mostly a sensible move: the mate of the turn's first cell half of the time.
+            int celda = 1 + static_cast<int>(gen() % kCasillas);
+            if (juego->pulsaciones == 1 && gen() % 2)
+                for (int i = 1; i <= kCasillas; ++i)
+                    if (i != juego->casillaPrimera && juego->imagenCasilla[i] == juego->imagenPrimera) celda = i;
+            juego->picDibujo_Click(celda);
+        }
+        comprobarCoherencia(*juego, v, clave.clave);
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GT(reglas, 0) << "the ten-pair rule came up too";
+    registro.clear();
 }

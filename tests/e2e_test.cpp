@@ -242,6 +242,18 @@ TEST(SinPantalla, SaysItNeedsADisplayAndExitsCleanly) {
     EXPECT_TRUE(error.contains("pantalla gráfica")) << error.toStdString();
 }
 
+TEST(SinPantalla, ADeletedCurrentDirectoryIsSaidInOneLine) {
+    QProcess p;
+    const QString dir = QString::fromStdString((fs::temp_directory_path() / ("gemelario-borrada-" + std::to_string(::getpid()))).string());
+    p.start("sh", {"-c", "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", "sh", dir, QString(GEMELARIO_RUN_DIR) + "/gemelario"});
+    ASSERT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
+    EXPECT_EQ(p.exitCode(), 1);
+    const QString error = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+    EXPECT_TRUE(error.contains("carpeta actual")) << error.toStdString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -179,10 +180,10 @@ TEST_F(Ventana, ShortcutsReachTheirCommandsAndADisabledItemIgnoresIt) {
     QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(juego->horaInicio, inicio) << "a disabled item ignores its shortcut";
     std::vector<Modal> abiertas;
-    for (Modal m : {Modal::Duracion, Modal::Puntuaciones}) ventana->registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
-    QTest::keyClick(ventana.get(), Qt::Key_D, Qt::ControlModifier);
-    QTest::keyClick(ventana.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(abiertas, std::vector<Modal>{Modal::Duracion}) << "the table stays closed during a game";
+    for (Modal m : {Modal::Duracion, Modal::Puntuaciones, Modal::Clave})
+        ventana->registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
+    for (Qt::Key k : {Qt::Key_D, Qt::Key_P, Qt::Key_C}) QTest::keyClick(ventana.get(), k, Qt::ControlModifier);
+    EXPECT_EQ(abiertas, std::vector<Modal>{Modal::Duracion}) << "the table and the key image stay closed during a game";
     EXPECT_EQ(terminaciones, 0);
     QTest::keyClick(ventana.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(terminaciones, 1);
@@ -274,6 +275,32 @@ TEST_F(Ventana, APictureSetBeforeAWaitIsOnScreenDuringIt) {
     const QImage despues = captura();
     EXPECT_EQ(centroCasilla(despues, a), reverso);
     EXPECT_EQ(centroCasilla(despues, b), reverso);
+}
+
+TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
+    juego->mnuNuevo_Click();
+    const int a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
+    const int c = celdasDe("tenis.bmp").at(0), d = celdasDe("mochila.bmp").at(0);
+    auto mostrada = [&](int i) { return ventana->picDibujo(i)->imagen() == DibujoIncorporado(juego->imagenCasilla[i]); };
+    std::vector<std::string> vistas;
+    espera.alEsperar = [&] {
+        vistas.push_back(std::to_string(mostrada(a)) + std::to_string(mostrada(b)) + std::to_string(mostrada(c)) +
+                         std::to_string(mostrada(d)));
+        if (vistas.size() > 1) return;
+        // The player clicks c, then d, while the pair a, b is held: the clicks wait in the queue.
+        for (int celda : {c, d}) {
+            const QPointF p = ventana->picDibujo(celda)->mapTo(ventana.get(), QPoint(53, 57));
+            for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(ventana->windowHandle(),
+                                            new QMouseEvent(t, p, ventana->mapToGlobal(p), Qt::LeftButton,
+                                                            t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                                            Qt::NoModifier));
+        }
+    };
+    clicCasilla(a);
+    clicCasilla(b);
+    QTRY_COMPARE(vistas.size(), 2u);
+    EXPECT_EQ(vistas, (std::vector<std::string>{"1100", "0011"})) << "a and b turned back before c and d were turned";
 }
 
 TEST_F(Ventana, TheKeyFlashIsSeenAtEveryStep) {

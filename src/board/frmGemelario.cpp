@@ -26,10 +26,17 @@ void frmGemelario::Form_Load() {
 }
 
 void frmGemelario::mnuNuevo_Click() {
+    bool sinTabla;
     {
         ArchivoPuntuaciones archivo(directorio_, module1_.registro);
         archivo.LeerPuntuacion(kRegistros);
         archivo.Cerrar();
+        sinTabla = archivo.apertura() == ArchivoPuntuaciones::Apertura::SoloLectura;
+    }
+    // The game goes on with the factory table in memory; the player is told once.
+    if (sinTabla && !avisadoSinTabla_) {
+        avisadoSinTabla_ = true;
+        ventana_.mensaje(kMensajeSinTabla, "Gemelario");
     }
     tiempoDecimo = NormalizarHora(module1_.registro.tiempo);
 

@@ -21,6 +21,9 @@ inline constexpr const char* kMensajeClave = "¡Has conseguido la clave!";
 inline constexpr const char* kMensajeFaltan = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
 inline constexpr const char* kMensajeFin = "Fin de juego";
 inline constexpr const char* kMensajeSinClave = "Fin de juego sin conseguir la clave";
+inline constexpr const char* kMensajeSinTabla =
+    "No se puede guardar la tabla de puntuaciones (Gemelario.rnd). Puedes seguir jugando con la tabla original, "
+    "pero los récords no se guardarán.";
 
 struct PlataformaTablero {
     Reloj& reloj;
@@ -85,6 +88,7 @@ private:
     frmClave& frmClave_;
     Module1& module1_;
     std::filesystem::path directorio_;
+    bool avisadoSinTabla_ = false;
 };
 
 } // namespace gemelario

@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -106,6 +107,14 @@ void VentanaPrincipal::maximizar() {
     superficie_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     showMaximized();
+}
+
+void VentanaPrincipal::mensaje(const std::string& texto, const std::string& titulo) {
+    const QString t = QString::fromStdString(texto), ti = QString::fromStdString(titulo);
+    if (mostrarMensaje) return mostrarMensaje(t, ti);
+    QMessageBox caja(QMessageBox::Warning, ti, t, QMessageBox::Ok, this);
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
 }
 
 void VentanaPrincipal::abrirModal(Modal ventana) {

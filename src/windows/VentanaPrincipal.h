@@ -32,6 +32,8 @@ public:
     // The function that shows another window modally; a window not registered opens nothing.
     void registrarModal(Modal ventana, std::function<void()> abrir);
     void mostrarCentrada();
+    // Seam for a test: the message box.
+    std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;
 
     // VentanaGemelario
     void ponerImagen(int i, const std::string& archivo) override;
@@ -42,6 +44,7 @@ public:
     void habilitarMenu(Menu menu, bool habilitado) override;
     void ponerKeyPreview(bool activo) override;
     void maximizar() override;
+    void mensaje(const std::string& texto, const std::string& titulo) override;
     void abrirModal(Modal ventana) override;
     void terminar() override;
 

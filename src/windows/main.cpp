@@ -1,5 +1,8 @@
 // The composition root: the real clock, random source, wait, beep, files and Qt, wired to the game.
 #include "AbridorWebQt.h"
+#include "ArchivoAtomico.h"
+#include "ArchivoPuntuaciones.h"
+#include "ValorDat.h"
 #include "Arte.h"
 #include "AzarMezclado.h"
 #include "EsperaReal.h"
@@ -23,11 +26,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", problema.c_str());
         return 1;
     }
+    // The game's files are opened by bare name in the current directory.
+    std::error_code ec;
+    const std::filesystem::path directorio = std::filesystem::current_path(ec);
+    if (ec || !std::filesystem::is_directory(directorio, ec)) {
+        std::fprintf(stderr, "gemelario no puede usar la carpeta actual (%s): ábrelo desde una carpeta que exista.\n",
+                     ec ? ec.message().c_str() : "ya no existe");
+        return 1;
+    }
+    LimpiarTemporales(directorio, {kArchivoPuntuaciones, kArchivoValor});
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Gemelario");
 
-    // The game's files are opened by bare name in the current directory.
-    const std::filesystem::path directorio = std::filesystem::current_path();
     RelojSistema reloj;
     AzarMezclado azar{std::random_device{}()};
     EsperaReal espera;
