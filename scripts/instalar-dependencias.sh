@@ -5,7 +5,7 @@ set -euo pipefail
 paquetes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
-  libgtest-dev
+  libgtest-dev clang libclang-rt-14-dev
   xvfb xauth xdotool
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )
