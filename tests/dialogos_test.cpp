@@ -6,6 +6,7 @@
 #include "Modales.h"
 #include "TextoNormas.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -98,6 +99,8 @@ TEST_F(Dialogos, EveryDialogMatchesItsLayoutTable) {
                 EXPECT_EQ(w->geometry(), QRect(k.left / 15, k.top / 15, k.width / 15, k.height / 15)) << k.nombre << k.indice;
             }
             EXPECT_EQ(w->toolTip().toStdString(), k.tooltip) << k.nombre << k.indice;
+            const QString accesible = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            EXPECT_FALSE(accesible.isEmpty() || accesible.toStdString() == k.nombre) << "a Spanish name for " << k.nombre;
         }
         d->grab().save(capturas() + "/" + QString::fromStdString(c.layout.nombre) + ".png");
     }

@@ -6,6 +6,7 @@
 #include "Renderizador.h"
 #include "VentanaPrincipal.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -205,13 +206,17 @@ TEST_F(Ventana, EscEndsTheProgramAndEnterPressesNothing) {
 TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
     juego->mnuNuevo_Click();
     clave.clave = "seta.bmp";
+    int resuelta = 0;
     for (int k = 1; k <= 12; ++k) {
         const std::string img = TablaImagenes()[k];
         if (img == "seta.bmp" || img == "tenis.bmp") continue;
-        QTest::keyClick(ventana->picDibujo(1), Qt::Key_Space);
-        ASSERT_EQ(ventana->lblClaveWidget()->texto(), "") << "space in the middle of a game does nothing";
-        ASSERT_EQ(ventana->picDibujo(1)->imagen(), DibujoIncorporado(juego->casillaResuelta[1] ? juego->imagenCasilla[1] : "reverso.bmp"));
+        if (resuelta) {  // space on a solved cell in the middle of the game: no reveal, nothing turns
+            ventana->picDibujo(resuelta)->setFocus();
+            QTest::keyClick(ventana->picDibujo(resuelta), Qt::Key_Space);
+            ASSERT_EQ(ventana->lblClaveWidget()->texto(), "") << "space in the middle of a game does nothing";
+        }
         for (int c : celdasDe(img)) juego->picDibujo_Click(c);
+        resuelta = celdasDe(img).at(0);
     }
     ASSERT_TRUE(ventana->keyPreview());
     ventana->picDibujo(3)->setFocus();
@@ -340,18 +345,71 @@ TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
     EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado("portería.bmp"));
 }
 
-TEST(Dibujos, FourteenDistinctPicturesAtTheCellSize) {
-    std::vector<QImage> vistas;
-    for (const std::string& nombre : NombresDibujos()) {
-        const QImage d = DibujoIncorporado(nombre);
-        ASSERT_FALSE(d.isNull()) << nombre;
-        EXPECT_EQ(d.size(), QSize(106, 114)) << nombre;
-        for (const QImage& otra : vistas) EXPECT_NE(d, otra) << nombre;
-        vistas.push_back(d);
+TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
+    EXPECT_NE(ventana->picDibujo(1)->grab().toImage().pixelColor(5, 50), QColor(255, 140, 0)) << "no frame before a key";
+    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    auto enfocada = [] { return QApplication::focusWidget()->objectName().mid(10).chopped(1).toInt(); };
+    auto ir = [&](int destino) {
+        for (int pasos = 0; enfocada() != destino && pasos < 20; ++pasos) {
+            const int desde = enfocada();
+            const Qt::Key k = (destino - 1) / 6 < (desde - 1) / 6   ? Qt::Key_Up
+                              : (destino - 1) / 6 > (desde - 1) / 6 ? Qt::Key_Down
+                              : destino < desde                     ? Qt::Key_Left
+                                                                    : Qt::Key_Right;
+            QTest::keyClick(QApplication::focusWidget(), k);
+        }
+        ASSERT_EQ(enfocada(), destino);
+    };
+    ir(24);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(enfocada(), 24) << "the frame stops at the board's edges";
+    const QImage conMarco = ventana->picDibujo(24)->grab().toImage();
+    EXPECT_EQ(conMarco.pixelColor(5, 50), QColor(255, 140, 0)) << "a visible focus frame";
+    std::vector<std::string> orden{"cataplás.bmp"};  // the key pair first, so the game can be won
+    for (int k = 2; k <= kImagenes; ++k) orden.push_back(TablaImagenes()[k]);
+    bool enter = false;
+    for (const std::string& img : orden)
+        for (int c : celdasDe(img)) {
+            ir(c);
+            QTest::keyClick(QApplication::focusWidget(), (enter = !enter) ? Qt::Key_Return : Qt::Key_Space);
+        }
+    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeFin);
+    for (int i = 1; i <= 24; ++i) EXPECT_EQ(ventana->picDibujo(i)->imagen(), DibujoIncorporado(juego->imagenCasilla[i]));
+    EXPECT_EQ(terminaciones, 0);
+}
+
+TEST_F(Ventana, CellsTellAScreenReaderTheirState) {
+    auto nombre = [&](int i) {
+        return QAccessible::queryAccessibleInterface(ventana->picDibujo(i))->text(QAccessible::Name).toStdString();
+    };
+    juego->mnuNuevo_Click();
+    EXPECT_EQ(nombre(7), "Casilla 7, boca abajo");
+    const auto seta = celdasDe("seta.bmp"), coche = celdasDe("coche.bmp");
+    for (int c : seta) clicCasilla(c);
+    clicCasilla(coche[0]);
+    EXPECT_EQ(nombre(seta[1]), "Casilla " + std::to_string(seta[1]) + ", seta, resuelta");
+    EXPECT_EQ(nombre(coche[0]), "Casilla " + std::to_string(coche[0]) + ", coche");
+    const Formulario& f = LayoutGemelario();
+    for (const Control& c : f.controles) {
+        QWidget* w = ventana->findChild<QWidget*>(QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
+        if (!w) continue;
+        const QString n = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        EXPECT_FALSE(n.isEmpty()) << c.nombre << c.indice;
     }
-    EXPECT_EQ(vistas.size(), 14u);
-    EXPECT_TRUE(DibujoIncorporado("otro.bmp").isNull());
-    EXPECT_FALSE(IconoGemelario().isNull());
+}
+
+TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
+    // Run once as it is and once with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
+    const qreal escala = ventana->devicePixelRatioF();
+    EXPECT_EQ(ventana->superficie()->size(), QSize(794, 548)) << "logical pixels";
+    EXPECT_EQ(ventana->picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
+    const QImage dibujo = ventana->picDibujo(1)->imagen();
+    EXPECT_EQ(dibujo.devicePixelRatio(), escala);
+    EXPECT_EQ(dibujo.size(), QSize(qRound(106 * escala), qRound(114 * escala))) << "drawn with the screen's pixels";
+    const QImage captura = ventana->grab().toImage();
+    EXPECT_EQ(captura.width(), qRound(ventana->width() * escala));
+    captura.save(carpetaCapturas() + QString("/ventana-escala-%1.png").arg(escala));
 }
 
 TEST(Dibujos, TheBuildWritesTwentyFourBitBitmapsWithTheGameNames) {

@@ -22,14 +22,17 @@ QString recursoDe(const std::string& nombre) {
     return ":/arte/" + base + ".svg";
 }
 
-QImage renderizar(const QString& recurso, int ancho, int alto) {
+// An SVG drawing at a size in logical pixels, rendered with as many device pixels as the screen has.
+QImage renderizar(const QString& recurso, QSize tamano, qreal escala, QImage::Format formato, QColor fondo) {
     QSvgRenderer svg(recurso);
     if (!svg.isValid()) return {};
-    QImage imagen(ancho, alto, QImage::Format_RGB32);
-    imagen.fill(Qt::white);
+    QImage imagen((QSizeF(tamano) * escala).toSize(), formato);
+    imagen.fill(fondo);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p);
+    p.end();
+    imagen.setDevicePixelRatio(escala);
     return imagen;
 }
 
@@ -45,48 +48,37 @@ const std::vector<std::string>& NombresDibujos() {
     return nombres;
 }
 
-QImage DibujoIncorporado(const std::string& nombre) {
-    static std::map<std::string, QImage> cache;
-    const auto it = cache.find(nombre);
+QImage DibujoIncorporado(const std::string& nombre, qreal escala) {
+    static std::map<std::pair<std::string, qreal>, QImage> cache;
+    const auto clave = std::pair{nombre, escala};
+    const auto it = cache.find(clave);
     if (it != cache.end()) return it->second;
     const QString recurso = recursoDe(nombre);
-    QImage imagen = recurso.isEmpty() ? QImage() : renderizar(recurso, kAnchoDibujo, kAltoDibujo);
-    cache[nombre] = imagen;
+    QImage imagen = recurso.isEmpty() ? QImage()
+                                      : renderizar(recurso, {kAnchoDibujo, kAltoDibujo}, escala, QImage::Format_RGB32, Qt::white);
+    cache[clave] = imagen;
     return imagen;
+}
+
+QImage DibujoSvg(const QString& recurso, int lado) {
+    return renderizar(recurso, {lado, lado}, 1, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
 }
 
 QIcon IconoGemelario() {
     QIcon icono;
-    QSvgRenderer svg(QStringLiteral(":/arte/icono.svg"));
-    for (int lado : {16, 32, 48}) {
-        QImage imagen(lado, lado, QImage::Format_ARGB32_Premultiplied);
-        imagen.fill(Qt::transparent);
-        QPainter p(&imagen);
-        p.setRenderHint(QPainter::Antialiasing);
-        svg.render(&p);
-        p.end();
-        icono.addPixmap(QPixmap::fromImage(imagen));
-    }
+    for (int lado : {16, 32, 48}) icono.addPixmap(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/icono.svg"), lado)));
     return icono;
 }
 
-QCursor CursorMano() {
-    QImage imagen(32, 32, QImage::Format_ARGB32_Premultiplied);
-    imagen.fill(Qt::transparent);
-    QPainter p(&imagen);
-    p.setRenderHint(QPainter::Antialiasing);
-    QSvgRenderer(QStringLiteral(":/arte/mano.svg")).render(&p);
-    p.end();
-    return QCursor(QPixmap::fromImage(imagen), 12, 1);
-}
+QCursor CursorMano() { return QCursor(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/mano.svg"), 32)), 12, 1); }
 
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 
-QImage CargadorImagenes::cargar(const std::string& nombre) const {
+QImage CargadorImagenes::cargar(const std::string& nombre, qreal escala) const {
     const std::filesystem::path ruta = directorio_ / nombre;
     QImage imagen(QString::fromStdString(ruta.string()));
     if (!imagen.isNull()) return imagen;
-    return DibujoIncorporado(nombre);
+    return DibujoIncorporado(nombre, escala);
 }
 
 } // namespace gemelario::ventanas

@@ -18,8 +18,12 @@ inline constexpr int kAltoDibujo = 114;
 // The fourteen picture file names, as on disk: the twelve of the board, the back and the flash.
 const std::vector<std::string>& NombresDibujos();
 
-// The built-in drawing for a picture file name, rendered at the cell's size; null for an unknown name.
-QImage DibujoIncorporado(const std::string& nombre);
+// The built-in drawing for a picture file name at the cell's size, with `escala` device pixels per
+// logical pixel; null for an unknown name.
+QImage DibujoIncorporado(const std::string& nombre, qreal escala = 1);
+
+// An SVG resource rendered square, on a transparent background (icons, the pointer).
+QImage DibujoSvg(const QString& recurso, int lado);
 
 QIcon IconoGemelario();
 
@@ -31,7 +35,7 @@ QCursor CursorMano();
 class CargadorImagenes {
 public:
     explicit CargadorImagenes(std::filesystem::path directorio);
-    QImage cargar(const std::string& nombre) const;
+    QImage cargar(const std::string& nombre, qreal escala = 1) const;
 
 private:
     std::filesystem::path directorio_;

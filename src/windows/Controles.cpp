@@ -2,6 +2,7 @@
 #include "Controles.h"
 
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace gemelario::ventanas {
@@ -43,6 +44,42 @@ void CajaImagen::paintEvent(QPaintEvent*) {
         p.drawLine(1, h - 1, w - 1, h - 1);
         p.drawLine(w - 1, 1, w - 1, h - 1);
     }
+    if (teclado_ && marco_ && hasFocus()) {
+        // The keyboard's focus frame: thick enough to see on every picture.
+        p.setPen(QPen(QColor(255, 140, 0), 4));
+        p.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}
+
+void CajaImagen::keyPressEvent(QKeyEvent* e) {
+    if (!teclado_) return QWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit clic(); break;
+    case Qt::Key_Left: emit mover(-1, 0); break;
+    case Qt::Key_Right: emit mover(1, 0); break;
+    case Qt::Key_Up: emit mover(0, -1); break;
+    case Qt::Key_Down: emit mover(0, 1); break;
+    default: return QWidget::keyPressEvent(e);
+    }
+    if (!marco_ && hasFocus()) {
+        marco_ = true;
+        repaint();
+    }
+    e->accept();
+}
+
+void CajaImagen::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    marco_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    if (teclado_) repaint();
+}
+
+void CajaImagen::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    marco_ = false;
+    if (teclado_) repaint();
 }
 
 void CajaImagen::mousePressEvent(QMouseEvent* e) {
@@ -63,7 +100,18 @@ Etiqueta::Etiqueta(QWidget* padre) : QWidget(padre) {}
 void Etiqueta::ponerTexto(const QString& texto) {
     if (texto == texto_) return;
     texto_ = texto;
+    actualizarNombreAccesible();
     repaint();
+}
+
+void Etiqueta::ponerNombreAccesible(const QString& prefijo) {
+    prefijo_ = prefijo;
+    actualizarNombreAccesible();
+}
+
+void Etiqueta::actualizarNombreAccesible() {
+    const QString texto = texto_.trimmed();
+    setAccessibleName(prefijo_.isEmpty() ? texto : texto.isEmpty() ? prefijo_ : prefijo_ + ": " + texto);
 }
 
 void Etiqueta::ponerAlineacion(Qt::Alignment a) {

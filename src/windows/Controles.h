@@ -16,20 +16,28 @@ public:
     void ponerImagen(const QImage& imagen);
     void ponerBorde(bool borde);
     bool borde() const { return borde_; }
+    // Board cells are played with the keyboard too: Space or Enter turns, arrows move the focus.
+    void ponerTeclado(bool activo) { teclado_ = activo; }
     const QImage& imagen() const { return imagen_; }
 
 signals:
     void clic();
+    void mover(int columnas, int filas);
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     QImage imagen_;
     bool borde_;
     bool pulsado_ = false;
+    bool teclado_ = false;
+    bool marco_ = false;  // the focus frame shows once the keyboard is in use, not after a click
 };
 
 // A label painted with its own alignment; text wider than the label is cut at its edges.
@@ -40,6 +48,8 @@ public:
     explicit Etiqueta(QWidget* padre = nullptr);
     void ponerTexto(const QString& texto);
     const QString& texto() const { return texto_; }
+    // What a screen reader says: the prefix, then the text ("Tiempo de juego: 00:01:23").
+    void ponerNombreAccesible(const QString& prefijo);
     void ponerAlineacion(Qt::Alignment a);
     Qt::Alignment alineacion() const { return alineacion_; }
     void ponerBorde(bool borde) { borde_ = borde; }
@@ -51,7 +61,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
+    void actualizarNombreAccesible();
     QString texto_;
+    QString prefijo_;
     Qt::Alignment alineacion_ = Qt::AlignLeft;
     bool borde_ = false;
 };

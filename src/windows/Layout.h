@@ -56,6 +56,7 @@ struct Control {
     int grosor = 1;                 // lines, pixels; a line runs from (left, top) to (left + width, top)
     std::string recurso;            // picture boxes: a fixed picture kept with the program
     bool cursorPropio = false;      // picture boxes: the program's own hand-shaped pointer over it
+    std::string accesible;          // what a screen reader calls it, where the caption does not say
 };
 
 struct ItemMenu {

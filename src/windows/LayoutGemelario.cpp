@@ -23,11 +23,12 @@ Formulario construir() {
                                       .fuente = {"Comic Sans MS", 14.25, true},
                                       .texto = Color::Fijo(0, 0, 255), .fondo = Color::DeSistema(ColorSistema::BarraMenu),
                                       .alineacion = Alineacion::Centro, .tabIndex = i + 25,
-                                      .visible = false, .soloLectura = true, .borde = true, .tabStop = false});
+                                      .visible = false, .soloLectura = true, .borde = true, .tabStop = false, .accesible = "Clave"});
     for (int i = 1; i <= 24; ++i)
         f.controles.push_back(Control{.nombre = "picDibujo", .tipo = Tipo::Imagen, .indice = i,
                                       .left = LeftCasilla(i), .top = TopCasilla(i), .width = 1590, .height = 1710,
-                                      .tabIndex = i <= 23 ? i - 1 : 24, .borde = true});
+                                      .tabIndex = i <= 23 ? i - 1 : 24, .borde = true,
+                                      .accesible = "Casilla " + std::to_string(i)});
     f.controles.push_back(Control{.nombre = "tmrSegundos", .tipo = Tipo::Temporizador, .intervalo = 100});
     f.controles.push_back(Control{.nombre = "cmdSalir", .tipo = Tipo::Boton,
                                   .left = 660, .top = 720, .width = 1005, .height = 315,
@@ -35,11 +36,11 @@ Formulario construir() {
     f.controles.push_back(Control{.nombre = "lblClave", .tipo = Tipo::Etiqueta,
                                   .left = 720, .top = 5880, .width = 10455, .height = 375,
                                   .fuente = {"MS Sans Serif", 13.5, true}, .alineacion = Alineacion::Centro,
-                                  .tabIndex = 25});
+                                  .tabIndex = 25, .accesible = "Mensaje"});
     f.controles.push_back(Control{.nombre = "lblTiempo", .tipo = Tipo::Etiqueta,
                                   .left = 5520, .top = 3840, .width = 975, .height = 375,
                                   .fuente = {"MS Sans Serif", 18, true}, .alineacion = Alineacion::Derecha,
-                                  .tabIndex = 23});
+                                  .tabIndex = 23, .accesible = "Tiempo de juego"});
 
     f.menus = {
         {"mnuJuego", "&Juego", "",

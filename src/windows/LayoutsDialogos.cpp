@@ -1,6 +1,7 @@
 // The layout tables of the dialog windows: best times, options, rules and About.
 #include "LayoutsDialogos.h"
 
+#include "Imagenes.h"
 #include "TextoNormas.h"
 #include "frmAcerca.h"
 
@@ -17,7 +18,7 @@ Control boton(std::string nombre, std::string caption, int left, int top, int wi
 
 Control linea(std::string nombre, int x1, int y, int x2, Color color, int grosor) {
     return Control{.nombre = std::move(nombre), .tipo = Tipo::Linea, .left = x1, .top = y, .width = x2 - x1,
-                   .texto = color, .grosor = grosor};
+                   .texto = color, .grosor = grosor, .accesible = "Separador"};
 }
 
 Control etiqueta(std::string nombre, int left, int top, int width, int height, std::string caption, Fuente fuente,
@@ -26,6 +27,11 @@ Control etiqueta(std::string nombre, int left, int top, int width, int height, s
     return Control{.nombre = std::move(nombre), .tipo = Tipo::Etiqueta, .left = left, .top = top, .width = width,
                    .height = height, .caption = std::move(caption), .fuente = std::move(fuente), .texto = texto,
                    .alineacion = alineacion, .tabIndex = tab, .borde = borde};
+}
+
+Control nombrado(Control c, std::string accesible) {
+    c.accesible = std::move(accesible);
+    return c;
 }
 
 Formulario dialogo(std::string nombre, std::string caption, int ancho, int alto) {
@@ -50,20 +56,23 @@ Formulario puntuaciones() {
                    linea("Line1", 480, 1110, 1800, Color::DeSistema(ColorSistema::TextoVentana), 1),
                    linea("Line2", 1920, 1110, 6360, Color::DeSistema(ColorSistema::TextoVentana), 1)};
     const Color gris = Color::Fijo(192, 192, 192), malva = Color::Fijo(128, 128, 255);
-    auto fila = [&](std::string nombre, int i, int left, int width, Fuente fuente, Color fondo, Alineacion al, int tab) {
+    auto fila = [&](std::string nombre, std::string que, int i, int left, int width, Fuente fuente, Color fondo,
+                    Alineacion al, int tab) {
         Control c = etiqueta(std::move(nombre), left, 1350 + 540 * (i - 1), width, 375, "", std::move(fuente), al, tab,
                              kAzul, true);
         c.indice = i;
         c.fondo = fondo;
+        c.accesible = que + " del puesto " + std::to_string(i);
         return c;
     };
     for (int i = 1; i <= 10; ++i)
-        f.controles.push_back(fila("lblTiempo", i, 480, 1335, {"Courier New", i == 1 ? 15.75 : 14.25, true}, gris,
-                                   i == 1 ? Alineacion::Centro : Alineacion::Izquierda, 36 - i));
+        f.controles.push_back(fila("lblTiempo", "Tiempo", i, 480, 1335, {"Courier New", i == 1 ? 15.75 : 14.25, true},
+                                   gris, i == 1 ? Alineacion::Centro : Alineacion::Izquierda, 36 - i));
     for (int i = 1; i <= 10; ++i)
-        f.controles.push_back(fila("lblNombre", i, 1920, 4455, {"Courier New", 12}, malva, Alineacion::Izquierda, 26 - i));
+        f.controles.push_back(
+            fila("lblNombre", "Nombre", i, 1920, 4455, {"Courier New", 12}, malva, Alineacion::Izquierda, 26 - i));
     for (int i = 1; i <= 10; ++i)
-        f.controles.push_back(fila("lblFecha", i, 6480, 1815, {"Courier New", 12}, malva, Alineacion::Centro, 16 - i));
+        f.controles.push_back(fila("lblFecha", "Fecha", i, 6480, 1815, {"Courier New", 12}, malva, Alineacion::Centro, 16 - i));
     const Fuente cabecera{"MS Sans Serif", 8.25, true};
     f.controles.push_back(etiqueta("Label1", 600, 870, 1095, 255, "Tiempo", cabecera, Alineacion::Centro, 5));
     f.controles.push_back(etiqueta("Label2", 2040, 870, 4215, 255, "Nombre", cabecera, Alineacion::Centro, 4));
@@ -78,13 +87,15 @@ Formulario diezPrimeros() {
     f.controles = {
         Control{.nombre = "txtNombre", .tipo = Tipo::Texto, .left = 720, .top = 3360, .width = 4335, .height = 390,
                 .fuente = courier, .texto = kAzul, .fondo = Color::Fijo(255, 255, 255), .tabIndex = 0, .borde = true,
-                .maxLongitud = 28},
+                .maxLongitud = 28, .accesible = "Nombre"},
         Control{.nombre = "txtFecha", .tipo = Tipo::Texto, .left = 720, .top = 4440, .width = 1695, .height = 390,
                 .fuente = courier, .texto = kAzul, .fondo = Color::DeSistema(ColorSistema::FondoVentana),
-                .alineacion = Alineacion::Centro, .tabIndex = 1, .soloLectura = true, .borde = true, .maxLongitud = 10},
+                .alineacion = Alineacion::Centro, .tabIndex = 1, .soloLectura = true, .borde = true, .maxLongitud = 10,
+                .accesible = "Fecha"},
         boton("cmdAceptar", "Aceptar", 2640, 5400, 1215, 495, 2),
         etiqueta("Label4", 4560, 4080, 1215, 255, "Tiempo", {}, Alineacion::Centro, 8),
-        etiqueta("lblTiempo", 4680, 4320, 975, 375, "", {"MS Sans Serif", 18, true}, Alineacion::Derecha, 7),
+        nombrado(etiqueta("lblTiempo", 4680, 4320, 975, 375, "", {"MS Sans Serif", 18, true}, Alineacion::Derecha, 7),
+                 "Tiempo"),
         linea("Line1", 720, 1320, 5880, kAzul, 3),
         etiqueta("Label1", 840, 3000, 1215, 255, "Nombre", {}, Alineacion::Izquierda, 6),
         etiqueta("Label2", 840, 4080, 1215, 255, "Fecha", {}, Alineacion::Izquierda, 5),
@@ -103,7 +114,9 @@ Formulario clave() {
         f.controles.push_back(Control{.nombre = "picImagen", .tipo = Tipo::Imagen, .indice = i,
                                       .left = 240 + 1920 * ((i - 1) % 4), .top = 240 + 2040 * ((i - 1) / 4),
                                       .width = 1575, .height = 1710, .tabIndex = i + 1, .borde = true,
-                                      .tooltip = i == 1 ? "Si no seleccionas ninguna imagen, ésta será la clave." : ""});
+                                      .tooltip = i == 1 ? "Si no seleccionas ninguna imagen, ésta será la clave." : "",
+                                      .accesible = "Imagen " + std::to_string(i) + ": " +
+                                                   TablaImagenes()[i].substr(0, TablaImagenes()[i].size() - 4)});
     return f;
 }
 
@@ -114,7 +127,7 @@ Formulario duracion() {
     f.controles = {
         boton("cmdCancelar", "Cancelar", 3390, 3540, 1245, 525, 1),
         Control{.nombre = "vsbDuración", .tipo = Tipo::Barra, .left = 510, .top = 1590, .width = 4965, .height = 945,
-                .tabIndex = 2, .minimo = 1, .maximo = 300, .inicial = 15},
+                .tabIndex = 2, .minimo = 1, .maximo = 300, .inicial = 15, .accesible = "Duración de exposición"},
         boton("cmdGuardar", "Guardar", 1260, 3540, 1245, 525, 0),
         etiqueta("Label1", 870, 240, 4215, 825,
                  "Puedes usar esta barra para aumentar o disminuir la duración de la exposición de las imágenes "
@@ -131,7 +144,8 @@ Formulario normas() {
         boton("cmdAceptar", "Aceptar", 3540, 5040, 1215, 495, 0),
         Control{.nombre = "Text1", .tipo = Tipo::TextoMultilinea, .left = 1020, .top = 1560, .width = 6255,
                 .height = 3105, .caption = TextoNormas(), .fuente = {"MS Sans Serif", 12, true}, .texto = kAzul,
-                .fondo = Color::DeSistema(ColorSistema::BarraMenu), .tabIndex = 1, .soloLectura = true, .borde = true},
+                .fondo = Color::DeSistema(ColorSistema::BarraMenu), .tabIndex = 1, .soloLectura = true, .borde = true,
+                .accesible = "Normas del juego"},
         etiqueta("Label2", 240, 120, 3405, 255, "Por el equipo de Gemelario", {"MS Sans Serif", 9.75, true},
                  Alineacion::Izquierda, 3, kAzul),
         etiqueta("Label1", 2130, 720, 3735, 735, "Gemelario", kTitulo, Alineacion::Centro, 2, kAzul)};
@@ -149,11 +163,11 @@ Formulario acerca() {
         boton("cmdAceptar", "Aceptar", 3000, 4440, 1215, 495, 0),
         Control{.nombre = "tmrAcerca", .tipo = Tipo::Temporizador, .intervalo = 100},
         Control{.nombre = "Picture1", .tipo = Tipo::Imagen, .indice = 1, .left = 4830, .top = 510, .width = 1575,
-                .height = 1710, .tabIndex = 1, .borde = true},
+                .height = 1710, .tabIndex = 1, .borde = true, .accesible = "Pareja animada, arriba"},
         Control{.nombre = "Picture1", .tipo = Tipo::Imagen, .indice = 2, .left = 4830, .top = 2400, .width = 1575,
-                .height = 1710, .tabIndex = 2, .borde = true},
+                .height = 1710, .tabIndex = 2, .borde = true, .accesible = "Pareja animada, abajo"},
         Control{.nombre = "WebBrowser1", .tipo = Tipo::Navegador, .left = 3240, .top = 4560, .width = 825,
-                .height = 315, .tabIndex = 9, .visible = false},
+                .height = 315, .tabIndex = 9, .visible = false, .accesible = "Navegador web"},
         etiqueta("Label5", 480, 2280, 315, 435, "*", {"MS Sans Serif", 18, true}, Alineacion::Izquierda, 8, kAzul),
         etiqueta("Label4", 1020, 3090, 2955, 255, "Dibujos: Taller Gemelario", credito, Alineacion::Centro, 7, kAzul,
                  true),

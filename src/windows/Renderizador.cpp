@@ -177,6 +177,9 @@ ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& f
         w->setObjectName(QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
         w->setGeometry(geometria(c));
         if (!c.tooltip.empty()) w->setToolTip(QString::fromStdString(c.tooltip));
+        const std::string& nombre = !c.accesible.empty() ? c.accesible : !c.caption.empty() ? c.caption : c.tooltip;
+        if (auto* e = qobject_cast<Etiqueta*>(w)) e->ponerNombreAccesible(QString::fromStdString(c.accesible));
+        else w->setAccessibleName(QString::fromStdString(nombre));
         w->setFont(FuenteQt(c.fuente));
         w->setVisible(c.visible);
         if (!c.tabStop) w->setFocusPolicy(Qt::NoFocus);

@@ -107,7 +107,7 @@ void VentanaDialogo::centrar(const std::string& control, int indice) {
 }
 
 void VentanaDialogo::ponerImagen(const std::string& control, int indice, const std::string& archivo) {
-    if (auto* c = controles_.como<CajaImagen>(control, indice)) c->ponerImagen(imagenes_.cargar(archivo));
+    if (auto* c = controles_.como<CajaImagen>(control, indice)) c->ponerImagen(imagenes_.cargar(archivo, c->devicePixelRatioF()));
 }
 
 void VentanaDialogo::ponerBorde(const std::string& control, int indice, bool borde) {

@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <memory>
+
 namespace gemelario::ventanas {
 
 VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::function<void()> terminarPrograma)
@@ -30,11 +32,11 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     superficie_ = new Superficie(this);
     superficie_->setObjectName("superficie");
     superficie_->setFont(FuenteQt(Fuente{}));
-    superficie_->setFixedSize(APixeles(f.anchoCliente), APixeles(f.altoCliente));
     setCentralWidget(superficie_);
     controles_ = ConstruirControles(superficie_, f);
     acciones_ = ConstruirMenus(menuBar(), f);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fijarTamano();
+    for (int i = 1; i <= 24; ++i) picDibujo(i)->ponerTeclado(true);
 
     tmrSegundos()->start();
 }
@@ -45,8 +47,17 @@ VentanaPrincipal::~VentanaPrincipal() {
 
 void VentanaPrincipal::conectar(frmGemelario& juego) {
     juego_ = &juego;
-    for (int i = 1; i <= 24; ++i)
-        connect(picDibujo(i), &CajaImagen::clic, this, [this, i] { juego_->picDibujo_Click(i); });
+    for (int i = 1; i <= 24; ++i) {
+        connect(picDibujo(i), &CajaImagen::clic, this, [this, i] {
+            juego_->picDibujo_Click(i);
+            for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
+        });
+        // The arrows move the focus frame across the six by four board, stopping at its edges.
+        connect(picDibujo(i), &CajaImagen::mover, this, [this, i](int dc, int df) {
+            const int c = (i - 1) % 6 + dc, f = (i - 1) / 6 + df;
+            if (c >= 0 && c < 6 && f >= 0 && f < 4) picDibujo(f * 6 + c + 1)->setFocus(Qt::TabFocusReason);
+        });
+    }
     connect(tmrSegundos(), &QTimer::timeout, this, [this] { juego_->tmrSegundos_Timer(); });
     connect(superficie_, &Superficie::clic, this, [this] { juego_->Form_Click(); });
     connect(superficie_, &Superficie::dobleClic, this, [this] { juego_->Form_DblClick(); });
@@ -65,19 +76,54 @@ void VentanaPrincipal::registrarModal(Modal ventana, std::function<void()> abrir
     modales_[ventana] = std::move(abrir);
 }
 
-void VentanaPrincipal::mostrarCentrada() {
+void VentanaPrincipal::fijarTamano() {
+    // Fixed single border: the user can neither resize nor maximise it.
+    superficie_->setFixedSize(APixeles(LayoutGemelario().anchoCliente), APixeles(LayoutGemelario().altoCliente));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
+}
+
+void VentanaPrincipal::centrarMarco() {
     if (const QScreen* pantalla = screen()) {
         QRect marco = frameGeometry();
         marco.moveCenter(pantalla->availableGeometry().center());
-        move(marco.topLeft());
+        move(marco.topLeft());  // a window's position is that of its frame
     }
+}
+
+void VentanaPrincipal::mostrarCentrada() {
+    adjustSize();
+    centrarMarco();
     show();
     picDibujo(1)->setFocus(Qt::OtherFocusReason);
+    // A window manager adds its frame only once the window is mapped: centre again, frame and all.
+    auto intentos = std::make_shared<int>(0);
+    auto* reloj = new QTimer(this);
+    reloj->setInterval(20);
+    connect(reloj, &QTimer::timeout, this, [this, reloj, intentos] {
+        if (frameGeometry().size() != size() || ++*intentos >= 25) {
+            centrarMarco();
+            reloj->deleteLater();
+        }
+    });
+    reloj->start();
 }
 
 void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {
-    if (CajaImagen* c = picDibujo(i)) c->ponerImagen(imagenes_.cargar(archivo));
+    CajaImagen* c = picDibujo(i);
+    if (!c) return;
+    c->ponerImagen(imagenes_.cargar(archivo, c->devicePixelRatioF()));
+    mostrado_[i] = archivo;
+    actualizarAccesible(i);
+}
+
+void VentanaPrincipal::actualizarAccesible(int i) {
+    const std::string& archivo = mostrado_[i];
+    QString nombre = QString("Casilla %1, ").arg(i);
+    if (archivo.empty() || archivo == "reverso.bmp") nombre += "boca abajo";
+    else nombre += QString::fromStdString(archivo).chopped(4);
+    if (juego_ && juego_->casillaResuelta[i]) nombre += ", resuelta";
+    picDibujo(i)->setAccessibleName(nombre);
 }
 
 void VentanaPrincipal::mostrarTxtClave(int i, bool visible) {
@@ -102,6 +148,7 @@ void VentanaPrincipal::maximizar() {
     if (isMaximized()) return;
     // The fixed border only stops the user; the program may still maximise the window.
     // The controls keep their places, the added area stays empty.
+    maximizada_ = true;
     layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
     superficie_->setMinimumSize(superficie_->size());
     superficie_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -115,6 +162,15 @@ void VentanaPrincipal::mensaje(const std::string& texto, const std::string& titu
     QMessageBox caja(QMessageBox::Warning, ti, t, QMessageBox::Ok, this);
     caja.setTextFormat(Qt::PlainText);
     caja.exec();
+}
+
+void VentanaPrincipal::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    // Restored from the background click's maximise: fixed-size again.
+    if (evento->type() == QEvent::WindowStateChange && maximizada_ && !isMaximized()) {
+        maximizada_ = false;
+        QTimer::singleShot(0, this, [this] { fijarTamano(); });
+    }
 }
 
 void VentanaPrincipal::abrirModal(Modal ventana) {
@@ -137,6 +193,7 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         if (primeraEntrega && w->window() == this) {
             const QString texto = static_cast<QKeyEvent*>(evento)->text();
             if (!texto.isEmpty()) juego_->Form_KeyPress(texto.at(0).unicode());
+            for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
         }
     }
     return QMainWindow::eventFilter(objeto, evento);

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <functional>
 #include <map>
 
@@ -60,8 +61,13 @@ public:
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
+    void fijarTamano();
+    void centrarMarco();
+    // "Casilla 7, boca abajo", "Casilla 7, seta, resuelta": what a screen reader says of a cell.
+    void actualizarAccesible(int i);
     const CargadorImagenes& imagenes_;
     std::function<void()> terminarPrograma_;
     Superficie* superficie_;
@@ -70,6 +76,8 @@ private:
     std::map<Modal, std::function<void()>> modales_;
     frmGemelario* juego_ = nullptr;
     bool keyPreview_ = false;
+    bool maximizada_ = false;
+    std::array<std::string, 25> mostrado_{};
 };
 
 } // namespace gemelario::ventanas
