@@ -2,6 +2,7 @@
 #include "AbridorWebQt.h"
 #include "ArchivoAtomico.h"
 #include "ArchivoPuntuaciones.h"
+#include "DirectorioDeJuego.h"
 #include "ValorDat.h"
 #include "Arte.h"
 #include "AzarMezclado.h"
@@ -17,8 +18,20 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string variable(const char* nombre) {
+    const char* v = std::getenv(nombre);
+    return v ? v : "";
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace gemelario;
@@ -26,14 +39,24 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", problema.c_str());
         return 1;
     }
-    // The game's files are opened by bare name in the current directory.
+    // The game's files are opened by bare name in their directory: the current one when it holds
+    // them (a terminal in the game's folder), otherwise the player's own data directory.
     std::error_code ec;
-    const std::filesystem::path directorio = std::filesystem::current_path(ec);
-    if (ec || !std::filesystem::is_directory(directorio, ec)) {
+    const std::filesystem::path actual = std::filesystem::current_path(ec);
+    if (ec || !std::filesystem::is_directory(actual, ec)) {
         std::fprintf(stderr, "gemelario no puede usar la carpeta actual (%s): ábrelo desde una carpeta que exista.\n",
                      ec ? ec.message().c_str() : "ya no existe");
         return 1;
     }
+    std::vector<std::string> archivos{kArchivoPuntuaciones, kArchivoValor};
+    for (const std::string& d : ventanas::NombresDibujos()) archivos.push_back(d);
+    const auto elegido = ElegirDirectorio({actual, variable("XDG_DATA_HOME"), variable("HOME")}, archivos);
+    if (!elegido) {
+        std::fprintf(stderr, "gemelario no puede crear su carpeta de datos en %s.\n",
+                     (variable("XDG_DATA_HOME").empty() ? variable("HOME") + "/.local/share" : variable("XDG_DATA_HOME")).c_str());
+        return 1;
+    }
+    const std::filesystem::path directorio = *elegido;
     LimpiarTemporales(directorio, {kArchivoPuntuaciones, kArchivoValor});
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Gemelario");
