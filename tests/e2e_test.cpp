@@ -254,10 +254,127 @@ TEST(SinPantalla, ADeletedCurrentDirectoryIsSaidInOneLine) {
     EXPECT_TRUE(error.contains("carpeta actual")) << error.toStdString();
 }
 
+// A game started on its own, in an empty scratch directory whose data directory is also scratch.
+class Aparte : public ::testing::Test {
+protected:
+    fs::path base = fs::temp_directory_path() / ("gemelario-aparte-" + std::to_string(::getpid()));
+    QProcess juego;
+    QString ventana;
+
+    void arrancar(const QString& programa) {
+        fs::remove_all(base);
+        fs::create_directories(base / "vacia");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_DATA_HOME", QString::fromStdString((base / "datos").string()));
+        juego.setProcessEnvironment(env);
+        juego.setWorkingDirectory(QString::fromStdString((base / "vacia").string()));
+        juego.start(programa, {});
+        ASSERT_TRUE(juego.waitForStarted(5000));
+        for (int i = 0; i < 100 && ventana.isEmpty(); ++i) {
+            esperar(100ms);
+            ventana = xdotool({"search", "--onlyvisible", "--name", "^Gemelario$"}).section('\n', 0, 0);
+        }
+        ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
+        esperar(700ms);
+    }
+    void TearDown() override {
+        juego.kill();
+        juego.waitForFinished(3000);
+        fs::remove_all(base);
+    }
+    // The client area's place on the screen (xwininfo; xdotool's position counts a frame twice).
+    std::map<QString, int> geometria() {
+        QProcess p;
+        p.start("xwininfo", {"-id", ventana});
+        p.waitForFinished(5000);
+        std::map<QString, int> g;
+        for (const QString& linea : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+            const QString clave = linea.section(':', 0, 0).trimmed();
+            const int valor = linea.section(':', 1).trimmed().toInt();
+            if (clave == "Absolute upper-left X") g["X"] = valor;
+            if (clave == "Absolute upper-left Y") g["Y"] = valor;
+            if (clave == "Width") g["WIDTH"] = valor;
+            if (clave == "Height") g["HEIGHT"] = valor;
+        }
+        return g;
+    }
+    QString propiedad(const char* nombre) {
+        QProcess p;
+        p.start("xprop", {"-id", ventana, nombre});
+        p.waitForFinished(5000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    // Fixed-size for the window manager: its minimum and maximum sizes agree, and it offers neither
+    // resizing nor maximising.
+    void compruebaTamanoFijo() {
+        const QString sugerencias = propiedad("WM_NORMAL_HINTS");
+        const QString minimo = sugerencias.section("minimum size: ", 1).section('\n', 0, 0);
+        const QString maximo = sugerencias.section("maximum size: ", 1).section('\n', 0, 0);
+        EXPECT_FALSE(minimo.isEmpty()) << sugerencias.toStdString();
+        EXPECT_EQ(minimo, maximo) << sugerencias.toStdString();
+        const QString acciones = propiedad("_NET_WM_ALLOWED_ACTIONS");
+        for (const char* a : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_RESIZE"})
+            EXPECT_FALSE(acciones.contains(a)) << a << " in " << acciones.toStdString();
+    }
+};
+
+TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
+    ASSERT_FALSE(qEnvironmentVariableIsEmpty("GEMELARIO_GESTOR")) << "run with a window manager (ctest e2e_wm_test)";
+    arrancar(QString(GEMELARIO_RUN_DIR) + "/gemelario");
+    auto g = geometria();
+    const QStringList bordes = propiedad("_NET_FRAME_EXTENTS").section("= ", 1).trimmed().split(", ");
+    ASSERT_EQ(bordes.size(), 4) << "the window manager frames the window";
+    const int izquierda = bordes[0].toInt(), derecha = bordes[1].toInt(), arriba = bordes[2].toInt(), abajo = bordes[3].toInt();
+    const QSize pantalla = QGuiApplication::primaryScreen()->size();
+    const int centroX = g["X"] - izquierda + (g["WIDTH"] + izquierda + derecha) / 2;
+    const int centroY = g["Y"] - arriba + (g["HEIGHT"] + arriba + abajo) / 2;
+    EXPECT_LE(std::abs(centroX - pantalla.width() / 2), 2);
+    EXPECT_LE(std::abs(centroY - pantalla.height() / 2), 2) << "the frame, title bar included, is centred";
+    compruebaTamanoFijo();
+    QImage(QGuiApplication::primaryScreen()->grabWindow(0).toImage()).save(capturas() + "/e2e-gestor.png");
+
+    xdotool({"mousemove", QString::number(g["X"] + 4), QString::number(g["Y"] + g["HEIGHT"] - 4), "click", "1"});
+    esperar(700ms);
+    EXPECT_TRUE(propiedad("_NET_WM_STATE").contains("_NET_WM_STATE_MAXIMIZED_VERT")) << "the background click maximises";
+    xdotool({"windowfocus", ventana});
+    QProcess::execute("wmctrl", {"-i", "-r", ventana, "-b", "remove,maximized_vert,maximized_horz"});
+    esperar(700ms);
+    EXPECT_FALSE(propiedad("_NET_WM_STATE").contains("_NET_WM_STATE_MAXIMIZED_VERT"));
+    compruebaTamanoFijo();
+    EXPECT_EQ(geometria()["WIDTH"], 794) << "back to its own size";
+}
+
+TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPictures) {
+    const QString instalado = qEnvironmentVariable("GEMELARIO_INSTALADO");
+    ASSERT_FALSE(instalado.isEmpty()) << "run on an installed copy (ctest instalacion_test)";
+    arrancar(instalado);
+    EXPECT_TRUE(fs::is_directory(base / "datos" / "gemelario")) << "created at first start";
+    auto g = geometria();
+    const QImage c = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage reverso = gemelario::ventanas::DibujoIncorporado("reverso.bmp");
+    const QPoint celda1(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8);
+    int iguales = 0;
+    for (int y = 10; y < 104; y += 9)
+        for (int x = 10; x < 96; x += 9) iguales += c.pixel(celda1 + QPoint(x, y)) == reverso.pixel(x, y);
+    EXPECT_GT(iguales, 100) << "the built-in back shows on cell 1";
+    xdotool({"windowfocus", "--sync", ventana});
+    xdotool({"key", "ctrl+n"});
+    esperar(500ms);
+    EXPECT_EQ(fs::file_size(base / "datos" / "gemelario" / "Gemelario.rnd"), 660u) << "the table lands in the data directory";
+    EXPECT_TRUE(fs::is_empty(base / "vacia")) << "nothing is written where the game was started";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication aplicacion(argc, argv);
+    // A window manager on the X server, for the tests that need one.
+    QProcess gestor;
+    if (const QString g = qEnvironmentVariable("GEMELARIO_GESTOR"); !g.isEmpty()) {
+        gestor.start(g, {});
+        gestor.waitForStarted(5000);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <QTimer>
 
 #include <memory>
@@ -87,7 +88,9 @@ void VentanaPrincipal::centrarMarco() {
     if (const QScreen* pantalla = screen()) {
         QRect marco = frameGeometry();
         marco.moveCenter(pantalla->availableGeometry().center());
-        move(marco.topLeft());  // a window's position is that of its frame
+        // Placed by its frame: the window manager then puts the frame, not the client area, there.
+        if (QWindow* w = windowHandle()) w->setFramePosition(marco.topLeft());
+        else move(marco.topLeft());
     }
 }
 

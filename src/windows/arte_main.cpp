@@ -1,4 +1,4 @@
-// Build tool: writes the fourteen pictures as 24-bit BMP files into a directory.
+// Build tool: writes the fourteen pictures as 24-bit BMP files, the icons, and the link picture.
 #include "Arte.h"
 
 #include <QGuiApplication>
@@ -28,14 +28,29 @@ int escribirJpeg(const char* svg, const char* jpeg) {
     return escritor.write(imagen) ? 0 : 1;
 }
 
+// Writes the icons of both programs, drawn at every size of the hicolor theme.
+int escribirIconos(const std::filesystem::path& destino) {
+    const std::pair<const char*, const char*> iconos[] = {{":/arte/icono.svg", "example.corvantiso.Gemelario"},
+                                                          {":/arte/icono-web.svg", "example.corvantiso.WebCorvantiso"}};
+    for (int lado : {16, 32, 48, 64, 128, 256}) {
+        const std::filesystem::path dir = destino / "hicolor" / (std::to_string(lado) + "x" + std::to_string(lado)) / "apps";
+        std::filesystem::create_directories(dir);
+        for (const auto& [recurso, nombre] : iconos)
+            if (!gemelario::ventanas::DibujoSvg(recurso, lado).save(QString::fromStdString((dir / nombre).string() + ".png")))
+                return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicacion(argc, argv);
     if (argc == 4 && std::string(argv[1]) == "--jpeg") return escribirJpeg(argv[2], argv[3]);
+    if (argc == 3 && std::string(argv[1]) == "--iconos") return escribirIconos(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "uso: gemelario_arte DIRECTORIO | gemelario_arte --jpeg DIBUJO.svg SALIDA.jpg\n");
+        std::fprintf(stderr, "uso: gemelario_arte DIRECTORIO | --jpeg DIBUJO.svg SALIDA.jpg | --iconos DIRECTORIO\n");
         return 2;
     }
     const std::filesystem::path destino = argv[1];

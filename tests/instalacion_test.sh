@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# cmake --install into a scratch prefix: the file list, the desktop entries and metadata through
+# their validators, then the installed game started from an empty directory.
+set -u
+build=$1
+e2e=$2
+prefijo=$(mktemp -d)
+trap 'rm -rf "$prefijo"' EXIT
+fallos=0
+falla() { echo "FALLO: $*"; fallos=$((fallos + 1)); }
+
+cmake --install "$build" --prefix "$prefijo" >/dev/null || falla "cmake --install"
+for f in bin/gemelario bin/webcorvantiso share/gemelario/cataplás.bmp share/gemelario/reverclave.bmp \
+         share/applications/example.corvantiso.Gemelario.desktop share/applications/example.corvantiso.WebCorvantiso.desktop \
+         share/metainfo/example.corvantiso.Gemelario.metainfo.xml share/man/man6/gemelario.6.gz share/man/man6/webcorvantiso.6.gz \
+         share/icons/hicolor/scalable/apps/example.corvantiso.Gemelario.svg share/doc/gemelario/copyright; do
+  [ -s "$prefijo/$f" ] || falla "missing $f"
+done
+for lado in 16 32 48 64 128 256; do
+  for id in Gemelario WebCorvantiso; do
+    png="$prefijo/share/icons/hicolor/${lado}x${lado}/apps/example.corvantiso.$id.png"
+    [ "$(file -b "$png" | grep -o "$lado x $lado")" = "$lado x $lado" ] || falla "icon $id at $lado: $(file -b "$png")"
+  done
+done
+[ "$(ls "$prefijo"/share/gemelario/*.bmp | wc -l)" -eq 14 ] || falla "not fourteen pictures"
+desktop-file-validate "$prefijo"/share/applications/*.desktop || falla "desktop-file-validate"
+appstreamcli validate --no-net "$prefijo/share/metainfo/example.corvantiso.Gemelario.metainfo.xml" >/dev/null || falla "appstreamcli validate"
+zcat "$prefijo/share/man/man6/gemelario.6.gz" | grep -q "^.SH ARCHIVOS" || falla "the manual page"
+
+GEMELARIO_INSTALADO="$prefijo/bin/gemelario" xvfb-run -a -s "-screen 0 1024x768x24" "$e2e" --gtest_filter='Aparte.*Installed*' \
+  || falla "the installed game"
+exit "$fallos"
