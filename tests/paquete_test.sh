@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The Debian package: what it holds (dpkg-deb -c) and lintian without errors.
+set -u
+deb=$(ls "$1"/gemelario_*.deb | head -1)
+fallos=0
+falla() { echo "FALLO: $*"; fallos=$((fallos + 1)); }
+contenido=$(dpkg-deb -c "$deb")
+for f in ./usr/games/gemelario ./usr/games/webcorvantiso ./usr/share/applications/example.corvantiso.Gemelario.desktop \
+         ./usr/share/metainfo/example.corvantiso.Gemelario.metainfo.xml ./usr/share/man/man6/gemelario.6.gz \
+         ./usr/share/doc/gemelario/copyright ./usr/share/doc/gemelario/changelog.Debian.gz \
+         ./usr/share/icons/hicolor/48x48/apps/example.corvantiso.Gemelario.png "./usr/share/gemelario/portería.bmp"; do
+  grep -qF " $f" <<<"$contenido" || falla "the package lacks $f"
+done
+dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || falla "Qt is not among its dependencies"
+lintian --fail-on error "$deb" || falla "lintian reports errors"
+[ "$fallos" -eq 0 ] && echo "paquete: todo bien ($(basename "$deb"))"
+exit "$fallos"
