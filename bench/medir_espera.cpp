@@ -1,4 +1,5 @@
-// Measures the real exposure wait at the settings 1, 15 and 300 (or those given): wall and CPU time.
+// Measures the real exposure wait at chosen settings (default 1, 15 and 100): its length against
+// the asked length, and the CPU it used.
 #include "EsperaReal.h"
 
 #include <chrono>
@@ -7,20 +8,30 @@
 #include <ctime>
 #include <vector>
 
+namespace {
+
+double cpu() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     std::vector<int> ajustes;
     for (int i = 1; i < argc; ++i) ajustes.push_back(std::atoi(argv[i]));
-    if (ajustes.empty()) ajustes = {1, 15, 300};
+    if (ajustes.empty()) ajustes = {1, 15, 100};
     gemelario::EsperaReal espera;
+    std::printf("%-8s %12s %12s %10s %10s\n", "ajuste", "pedido (ms)", "medido (ms)", "desvío", "CPU");
     for (int ajuste : ajustes) {
-        timespec c0{}, c1{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c0);
+        const double pedido = std::chrono::duration<double, std::milli>(gemelario::EsperaReal::duracion(ajuste * 1'000'000)).count();
+        const double c0 = cpu();
         const auto t0 = std::chrono::steady_clock::now();
         espera.esperar(ajuste * 1'000'000);
-        const double real = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &c1);
-        const double cpu = static_cast<double>(c1.tv_sec - c0.tv_sec) + static_cast<double>(c1.tv_nsec - c0.tv_nsec) * 1e-9;
-        std::printf("ajuste %3d  valor %9d  real %.6f s  cpu %.6f s\n", ajuste, ajuste * 1'000'000, real, cpu);
+        const double medido = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+        const double usado = (cpu() - c0) * 1000;
+        std::printf("%-8d %12.1f %12.3f %+8.3f ms %8.3f %%\n", ajuste, pedido, medido, medido - pedido, 100 * usado / pedido);
     }
     return 0;
 }

@@ -140,6 +140,39 @@ void Etiqueta::mousePressEvent(QMouseEvent* e) { e->accept(); }
 void Etiqueta::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
 void Etiqueta::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
+TextoFijo::TextoFijo(const QString& texto, Qt::Alignment alineacion, bool borde, QWidget* padre)
+    : QWidget(padre), texto_(texto), alineacion_(alineacion), borde_(borde) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TextoFijo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    QRect zona = rect();
+    if (borde_) {
+        // The sunken frame of a text box: dark outside-in at top-left, light at bottom-right.
+        const int w = width() - 1, h = height() - 1;
+        p.setPen(palette().color(QPalette::Mid));
+        p.drawLine(0, 0, w, 0);
+        p.drawLine(0, 0, 0, h);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(1, h, w, h);
+        p.drawLine(w, 1, w, h);
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawLine(1, 1, w - 1, 1);
+        p.drawLine(1, 1, 1, h - 1);
+        zona.adjust(2, 2, -2, -2);
+    }
+    p.setPen(palette().color(QPalette::Text));
+    p.setFont(font());
+    p.drawText(zona, static_cast<int>(alineacion_) | Qt::AlignVCenter, texto_);
+}
+
+void TextoFijo::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void TextoFijo::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void TextoFijo::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 Superficie::Superficie(QWidget* padre) : QWidget(padre) { setAutoFillBackground(true); }
 
 void Superficie::mouseReleaseEvent(QMouseEvent* e) {

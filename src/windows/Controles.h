@@ -68,6 +68,26 @@ private:
     bool borde_ = false;
 };
 
+// A read-only text box that never takes the focus: painted text in a sunken frame. Clicks on it
+// stay with it. Far lighter than a line edit, which matters for the board's 24 hidden marks.
+class TextoFijo : public QWidget {
+    Q_OBJECT
+public:
+    TextoFijo(const QString& texto, Qt::Alignment alineacion, bool borde, QWidget* padre = nullptr);
+    const QString& texto() const { return texto_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    QString texto_;
+    Qt::Alignment alineacion_;
+    bool borde_;
+};
+
 // The window's own surface: reports clicks and double clicks outside every control.
 class Superficie : public QWidget {
     Q_OBJECT

@@ -104,6 +104,11 @@ QWidget* construirImagen(QWidget* sup, const Control& c) {
 }
 
 QWidget* construirTexto(QWidget* sup, const Control& c) {
+    if (c.soloLectura && !c.tabStop) {
+        auto* t = new TextoFijo(QString::fromStdString(c.caption), alineacionQt(c.alineacion), c.borde, sup);
+        aplicarColores(t, c, QPalette::Text, QPalette::Base);
+        return t;
+    }
     auto* t = new QLineEdit(QString::fromStdString(c.caption), sup);
     t->setReadOnly(c.soloLectura);
     if (c.maxLongitud > 0) t->setMaxLength(c.maxLongitud);

@@ -130,7 +130,7 @@ void VentanaPrincipal::actualizarAccesible(int i) {
 }
 
 void VentanaPrincipal::mostrarTxtClave(int i, bool visible) {
-    if (QLineEdit* t = txtClave(i)) {
+    if (QWidget* t = txtClave(i)) {
         t->setVisible(visible);
         if (visible) t->repaint();
     }
@@ -203,7 +203,7 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 CajaImagen* VentanaPrincipal::picDibujo(int i) const { return controles_.como<CajaImagen>("picDibujo", i); }
-QLineEdit* VentanaPrincipal::txtClave(int i) const { return controles_.como<QLineEdit>("txtClave", i); }
+QWidget* VentanaPrincipal::txtClave(int i) const { return controles_.widget("txtClave", i); }
 Etiqueta* VentanaPrincipal::lblClaveWidget() const { return controles_.como<Etiqueta>("lblClave"); }
 Etiqueta* VentanaPrincipal::lblTiempoWidget() const { return controles_.como<Etiqueta>("lblTiempo"); }
 QPushButton* VentanaPrincipal::cmdSalir() const { return controles_.como<QPushButton>("cmdSalir"); }

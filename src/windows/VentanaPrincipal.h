@@ -50,7 +50,7 @@ public:
     void terminar() override;
 
     CajaImagen* picDibujo(int i) const;
-    QLineEdit* txtClave(int i) const;
+    QWidget* txtClave(int i) const;
     Etiqueta* lblClaveWidget() const;
     Etiqueta* lblTiempoWidget() const;
     QPushButton* cmdSalir() const;
