@@ -6,6 +6,7 @@ paquetes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev clang libclang-rt-14-dev
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
   xvfb xauth xdotool openbox wmctrl x11-utils file
   desktop-file-utils appstream lintian dpkg-dev
   fonts-liberation fonts-comic-neue fonts-dejavu-core

@@ -9,7 +9,7 @@
 #include "EsperaReal.h"
 #include "Modales.h"
 #include "Pantalla.h"
-#include "PitidoQt.h"
+#include "PitidoCanberra.h"
 #include "RelojSistema.h"
 #include "VentanaPrincipal.h"
 #include "frmClave.h"
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     RelojSistema reloj;
     AzarMezclado azar{std::random_device{}()};
     EsperaReal espera;
-    ventanas::PitidoQt pitido;
+    ventanas::PitidoCanberra pitido;
     frmClave clave;
     Module1 module1;
     ventanas::CargadorImagenes imagenes(directorio);
