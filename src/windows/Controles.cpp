@@ -28,22 +28,7 @@ void CajaImagen::paintEvent(QPaintEvent*) {
     // The picture fills the cell from its top-left corner; the border is drawn over its edge,
     // so a picture of the cell's size loses the same margin on every side.
     if (!imagen_.isNull()) p.drawImage(QPoint(0, 0), imagen_);
-    if (borde_) {
-        // A sunken double line: shadow and dark outside-in at top-left, light at bottom-right.
-        const int w = width() - 1, h = height() - 1;
-        p.setPen(palette().color(QPalette::Mid));
-        p.drawLine(0, 0, w - 1, 0);
-        p.drawLine(0, 0, 0, h - 1);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawLine(0, h, w, h);
-        p.drawLine(w, 0, w, h);
-        p.setPen(palette().color(QPalette::Shadow));
-        p.drawLine(1, 1, w - 2, 1);
-        p.drawLine(1, 1, 1, h - 2);
-        p.setPen(palette().color(QPalette::Midlight));
-        p.drawLine(1, h - 1, w - 1, h - 1);
-        p.drawLine(w - 1, 1, w - 1, h - 1);
-    }
+    if (borde_) DibujarBordeHundido(p, rect(), palette());
     if (teclado_ && marco_ && hasFocus()) {
         // The keyboard's focus frame: thick enough to see on every picture.
         p.setPen(QPen(QColor(255, 140, 0), 4));
@@ -95,7 +80,7 @@ void CajaImagen::mouseReleaseEvent(QMouseEvent* e) {
     if (era && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clic();
 }
 
-Etiqueta::Etiqueta(QWidget* padre) : QWidget(padre) {}
+Etiqueta::Etiqueta(QWidget* padre) : ControlQuieto(padre) {}
 
 void Etiqueta::ponerTexto(const QString& texto) {
     if (texto == texto_) return;
@@ -136,12 +121,29 @@ void Etiqueta::paintEvent(QPaintEvent*) {
     p.drawText(zona, banderas, texto_);
 }
 
-void Etiqueta::mousePressEvent(QMouseEvent* e) { e->accept(); }
-void Etiqueta::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
-void Etiqueta::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+void ControlQuieto::mousePressEvent(QMouseEvent* e) { e->accept(); }
+void ControlQuieto::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
+void ControlQuieto::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
+void DibujarBordeHundido(QPainter& p, const QRect& zona, const QPalette& paleta) {
+    // Shadow and dark outside-in at top-left, light at bottom-right.
+    const int x = zona.left(), y = zona.top(), w = zona.right(), h = zona.bottom();
+    p.setPen(paleta.color(QPalette::Mid));
+    p.drawLine(x, y, w - 1, y);
+    p.drawLine(x, y, x, h - 1);
+    p.setPen(paleta.color(QPalette::Light));
+    p.drawLine(x, h, w, h);
+    p.drawLine(w, y, w, h);
+    p.setPen(paleta.color(QPalette::Shadow));
+    p.drawLine(x + 1, y + 1, w - 2, y + 1);
+    p.drawLine(x + 1, y + 1, x + 1, h - 2);
+    p.setPen(paleta.color(QPalette::Midlight));
+    p.drawLine(x + 1, h - 1, w - 1, h - 1);
+    p.drawLine(w - 1, y + 1, w - 1, h - 1);
+}
 
 TextoFijo::TextoFijo(const QString& texto, Qt::Alignment alineacion, bool borde, QWidget* padre)
-    : QWidget(padre), texto_(texto), alineacion_(alineacion), borde_(borde) {
+    : ControlQuieto(padre), texto_(texto), alineacion_(alineacion), borde_(borde) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -151,17 +153,7 @@ void TextoFijo::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette().color(QPalette::Base));
     QRect zona = rect();
     if (borde_) {
-        // The sunken frame of a text box: dark outside-in at top-left, light at bottom-right.
-        const int w = width() - 1, h = height() - 1;
-        p.setPen(palette().color(QPalette::Mid));
-        p.drawLine(0, 0, w, 0);
-        p.drawLine(0, 0, 0, h);
-        p.setPen(palette().color(QPalette::Light));
-        p.drawLine(1, h, w, h);
-        p.drawLine(w, 1, w, h);
-        p.setPen(palette().color(QPalette::Shadow));
-        p.drawLine(1, 1, w - 1, 1);
-        p.drawLine(1, 1, 1, h - 1);
+        DibujarBordeHundido(p, rect(), palette());
         zona.adjust(2, 2, -2, -2);
     }
     p.setPen(palette().color(QPalette::Text));
@@ -169,9 +161,6 @@ void TextoFijo::paintEvent(QPaintEvent*) {
     p.drawText(zona, static_cast<int>(alineacion_) | Qt::AlignVCenter, texto_);
 }
 
-void TextoFijo::mousePressEvent(QMouseEvent* e) { e->accept(); }
-void TextoFijo::mouseReleaseEvent(QMouseEvent* e) { e->accept(); }
-void TextoFijo::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
 Superficie::Superficie(QWidget* padre) : QWidget(padre) { setAutoFillBackground(true); }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QWidget>
 
@@ -40,9 +41,23 @@ private:
     bool marco_ = false;  // the focus frame shows once the keyboard is in use, not after a click
 };
 
+// A control that keeps the clicks made on it: they never reach the window's surface beneath.
+class ControlQuieto : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+};
+
+// The sunken double line of a text box or picture box, drawn inside `zona`.
+void DibujarBordeHundido(QPainter& p, const QRect& zona, const QPalette& paleta);
+
 // A label painted with its own alignment; text wider than the label is cut at its edges.
-// Clicks on it stay with it.
-class Etiqueta : public QWidget {
+class Etiqueta : public ControlQuieto {
     Q_OBJECT
 public:
     explicit Etiqueta(QWidget* padre = nullptr);
@@ -56,9 +71,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     void actualizarNombreAccesible();
@@ -68,9 +80,9 @@ private:
     bool borde_ = false;
 };
 
-// A read-only text box that never takes the focus: painted text in a sunken frame. Clicks on it
-// stay with it. Far lighter than a line edit, which matters for the board's 24 hidden marks.
-class TextoFijo : public QWidget {
+// A read-only text box that never takes the focus: painted text in a sunken frame. Far lighter
+// than a line edit, which matters for the board's 24 hidden marks.
+class TextoFijo : public ControlQuieto {
     Q_OBJECT
 public:
     TextoFijo(const QString& texto, Qt::Alignment alineacion, bool borde, QWidget* padre = nullptr);
@@ -78,9 +90,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     QString texto_;

@@ -1,7 +1,13 @@
 // Whether a graphical display is there to open windows on, checked before Qt tries (and aborts).
 #include "Pantalla.h"
 
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
 #include <cstdlib>
+#include <memory>
 #include <filesystem>
 
 namespace gemelario::ventanas {
@@ -27,6 +33,35 @@ std::string ProblemaDePantalla() {
             return "gemelario necesita una pantalla gráfica y la pantalla " + display + " no responde." + ayuda;
     }
     return {};
+}
+
+namespace {
+
+void centrarMarco(QWidget* ventana) {
+    const QScreen* pantalla = ventana->screen();
+    if (!pantalla) return;
+    QRect marco = ventana->frameGeometry();
+    marco.moveCenter(pantalla->availableGeometry().center());
+    // Placed by its frame: the window manager then puts the frame, not the client area, there.
+    if (QWindow* w = ventana->windowHandle()) w->setFramePosition(marco.topLeft());
+    else ventana->move(marco.topLeft());
+}
+
+} // namespace
+
+void CentrarEnPantalla(QWidget* ventana) {
+    ventana->adjustSize();
+    centrarMarco(ventana);
+    auto intentos = std::make_shared<int>(0);
+    auto* reloj = new QTimer(ventana);
+    reloj->setInterval(20);
+    QObject::connect(reloj, &QTimer::timeout, ventana, [ventana, reloj, intentos] {
+        if (ventana->frameGeometry().size() != ventana->size() || ++*intentos >= 25) {
+            centrarMarco(ventana);
+            reloj->deleteLater();
+        }
+    });
+    reloj->start();
 }
 
 } // namespace gemelario::ventanas

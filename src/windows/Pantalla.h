@@ -3,9 +3,15 @@
 
 #include <string>
 
+class QWidget;
+
 namespace gemelario::ventanas {
 
 // Empty when a display is available; otherwise the one line to tell the user.
 std::string ProblemaDePantalla();
+
+// Centres a window, frame and all, on its screen: now, and again once a window manager has framed it
+// (the frame is known only after the window is mapped). Call it just before showing the window.
+void CentrarEnPantalla(QWidget* ventana);
 
 } // namespace gemelario::ventanas

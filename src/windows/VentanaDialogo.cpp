@@ -3,6 +3,7 @@
 #include "VentanaDialogo.h"
 
 #include "Controles.h"
+#include "Pantalla.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -61,12 +62,7 @@ QTimer* VentanaDialogo::temporizador(const std::string& nombre) const {
 }
 
 void VentanaDialogo::prepararParaMostrar() {
-    adjustSize();
-    if (const QScreen* pantalla = screen()) {
-        QRect marco = frameGeometry();
-        marco.moveCenter(pantalla->availableGeometry().center());
-        move(marco.topLeft());
-    }
+    CentrarEnPantalla(this);
     // The control first in tab order has the focus when the window opens.
     const Control* primero = nullptr;
     for (const Control& c : formulario_.controles) {

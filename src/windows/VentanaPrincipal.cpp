@@ -2,6 +2,7 @@
 #include "VentanaPrincipal.h"
 
 #include "LayoutGemelario.h"
+#include "Pantalla.h"
 #include "frmGemelario.h"
 
 #include <QAction>
@@ -12,11 +13,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
-#include <QWindow>
 #include <QTimer>
 
-#include <memory>
 
 namespace gemelario::ventanas {
 
@@ -84,32 +82,10 @@ void VentanaPrincipal::fijarTamano() {
     adjustSize();
 }
 
-void VentanaPrincipal::centrarMarco() {
-    if (const QScreen* pantalla = screen()) {
-        QRect marco = frameGeometry();
-        marco.moveCenter(pantalla->availableGeometry().center());
-        // Placed by its frame: the window manager then puts the frame, not the client area, there.
-        if (QWindow* w = windowHandle()) w->setFramePosition(marco.topLeft());
-        else move(marco.topLeft());
-    }
-}
-
 void VentanaPrincipal::mostrarCentrada() {
-    adjustSize();
-    centrarMarco();
+    CentrarEnPantalla(this);
     show();
     picDibujo(1)->setFocus(Qt::OtherFocusReason);
-    // A window manager adds its frame only once the window is mapped: centre again, frame and all.
-    auto intentos = std::make_shared<int>(0);
-    auto* reloj = new QTimer(this);
-    reloj->setInterval(20);
-    connect(reloj, &QTimer::timeout, this, [this, reloj, intentos] {
-        if (frameGeometry().size() != size() || ++*intentos >= 25) {
-            centrarMarco();
-            reloj->deleteLater();
-        }
-    });
-    reloj->start();
 }
 
 void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {

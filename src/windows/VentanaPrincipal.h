@@ -65,7 +65,6 @@ protected:
 
 private:
     void fijarTamano();
-    void centrarMarco();
     // "Casilla 7, boca abajo", "Casilla 7, seta, resuelta": what a screen reader says of a cell.
     void actualizarAccesible(int i);
     const CargadorImagenes& imagenes_;
