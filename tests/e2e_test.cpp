@@ -114,13 +114,6 @@ protected:
     static void tecla(const QString& t) { xdotool({"key", t}); }
 };
 
-TEST_F(Juego, StartsWithEveryCellFaceDown) {
-    const QImage c = pantalla();
-    c.save(capturas() + "/e2e-inicio.png");
-    for (int i = 1; i <= 24; ++i) EXPECT_EQ(dibujoEn(c, i), "reverso.bmp") << "cell " << i;
-    EXPECT_FALSE(fs::exists(directorio / "Gemelario.rnd")) << "nothing is written before a game";
-}
-
 TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     // A player with a perfect memory who finds the key pair ("cataplás", the default) before
     // matching any other pair it knows, so the game always ends with the key and a record.

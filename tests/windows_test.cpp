@@ -259,29 +259,6 @@ TEST_F(Ventana, ABackgroundClickMaximisesAndControlsKeepTheirPlaces) {
     EXPECT_TRUE(ventana->isMaximized());
 }
 
-TEST_F(Ventana, APictureSetBeforeAWaitIsOnScreenDuringIt) {
-    juego->mnuNuevo_Click();
-    const auto a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
-    const QRgb reverso = DibujoIncorporado("reverso.bmp").pixel(kMuestra);
-    const QRgb cohete = DibujoIncorporado("cohete.bmp").pixel(kMuestra);
-    ASSERT_NE(reverso, cohete);
-    QRgb durante = 0, primeraDurante = 0;
-    espera.alEsperar = [&] {
-        const QImage c = captura();
-        durante = centroCasilla(c, b);
-        primeraDurante = centroCasilla(c, a);
-        c.save(carpetaCapturas() + "/ventana-durante-espera.png");
-    };
-    clicCasilla(a);
-    clicCasilla(b);
-    EXPECT_EQ(registro.back(), "espera 15000000");
-    EXPECT_EQ(durante, cohete) << "the second cell is painted before the wait";
-    EXPECT_EQ(primeraDurante, DibujoIncorporado("coche.bmp").pixel(kMuestra));
-    const QImage despues = captura();
-    EXPECT_EQ(centroCasilla(despues, a), reverso);
-    EXPECT_EQ(centroCasilla(despues, b), reverso);
-}
-
 TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
     juego->mnuNuevo_Click();
     const int a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
