@@ -27,6 +27,9 @@ desktop-file-validate "$prefijo"/share/applications/*.desktop || falla "desktop-
 appstreamcli validate --no-net "$prefijo/share/metainfo/example.corvantiso.Gemelario.metainfo.xml" >/dev/null || falla "appstreamcli validate"
 zcat "$prefijo/share/man/man6/gemelario.6.gz" | grep -q "^.SH ARCHIVOS" || falla "the manual page"
 
-GEMELARIO_INSTALADO="$prefijo/bin/gemelario" xvfb-run -a -s "-screen 0 1024x768x24" "$e2e" --gtest_filter='Aparte.*Installed*' \
+# Started as the desktop menu starts it: the entry's Exec, found on the PATH.
+orden=$(sed -n 's/^Exec=//p' "$prefijo/share/applications/example.corvantiso.Gemelario.desktop")
+programa=$(PATH="$prefijo/bin:$PATH" command -v "$orden") || falla "the menu entry's Exec ($orden) is not on the PATH"
+GEMELARIO_INSTALADO="$programa" xvfb-run -a -s "-screen 0 1024x768x24" "$e2e" --gtest_filter='Aparte.*Installed*' \
   || falla "the installed game"
 exit "$fallos"
