@@ -184,29 +184,18 @@ Formulario acerca() {
 
 } // namespace
 
-const Formulario& LayoutPuntuaciones() {
-    static const Formulario f = puntuaciones();
+// Each table is built once, the first time its window opens.
+template <Formulario (*construir)()>
+const Formulario& unaVez() {
+    static const Formulario f = construir();
     return f;
 }
-const Formulario& LayoutDiezPrimeros() {
-    static const Formulario f = diezPrimeros();
-    return f;
-}
-const Formulario& LayoutClave() {
-    static const Formulario f = clave();
-    return f;
-}
-const Formulario& LayoutDuracion() {
-    static const Formulario f = duracion();
-    return f;
-}
-const Formulario& LayoutNormas() {
-    static const Formulario f = normas();
-    return f;
-}
-const Formulario& LayoutAcerca() {
-    static const Formulario f = acerca();
-    return f;
-}
+
+const Formulario& LayoutPuntuaciones() { return unaVez<puntuaciones>(); }
+const Formulario& LayoutDiezPrimeros() { return unaVez<diezPrimeros>(); }
+const Formulario& LayoutClave() { return unaVez<clave>(); }
+const Formulario& LayoutDuracion() { return unaVez<duracion>(); }
+const Formulario& LayoutNormas() { return unaVez<normas>(); }
+const Formulario& LayoutAcerca() { return unaVez<acerca>(); }
 
 } // namespace gemelario::ventanas
