@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QGuiApplication aplicacion(argc, argv);
     if (argc == 4 && std::string(argv[1]) == "--jpeg") return escribirJpeg(argv[2], argv[3]);
     if (argc == 3 && std::string(argv[1]) == "--iconos") return escribirIconos(argv[2]);
-    if (argc != 2) {
+    if (argc != 2 || argv[1][0] == '-') {
         std::fprintf(stderr, "uso: gemelario_arte DIRECTORIO | --jpeg DIBUJO.svg SALIDA.jpg | --iconos DIRECTORIO\n");
         return 2;
     }
