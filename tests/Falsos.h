@@ -52,6 +52,7 @@ class VentanaFalsa : public VentanaGemelario {
 public:
     explicit VentanaFalsa(Registro& r) : registro(r) {}
     Registro& registro;
+    bool anotar = true;  // off for long runs, which read the state only
     std::array<std::string, 25> imagen{};
     std::array<bool, 25> txtClave{};
     std::string clave, tiempo;
@@ -59,36 +60,29 @@ public:
 
     void ponerImagen(int i, const std::string& a) override {
         imagen.at(i) = a;
-        registro.push_back("picDibujo(" + std::to_string(i) + ")=" + a);
+        if (anotar) anota("picDibujo(" + std::to_string(i) + ")=" + a);
     }
     void mostrarTxtClave(int i, bool v) override {
         txtClave.at(i) = v;
-        registro.push_back("txtClave(" + std::to_string(i) + ")=" + (v ? "visible" : "oculto"));
+        if (anotar) anota("txtClave(" + std::to_string(i) + ")=" + (v ? "visible" : "oculto"));
     }
-    void ponerLblClave(const std::string& t) override {
-        clave = t;
-        registro.push_back("lblClave=" + t);
-    }
-    void ponerLblTiempo(const std::string& t) override {
-        tiempo = t;
-        registro.push_back("lblTiempo=" + t);
-    }
+    void ponerLblClave(const std::string& t) override { anota("lblClave=" + (clave = t)); }
+    void ponerLblTiempo(const std::string& t) override { anota("lblTiempo=" + (tiempo = t)); }
     std::string lblTiempo() const override { return tiempo; }
     void habilitarMenu(Menu m, bool h) override {
-        const char* nombre = m == Menu::Nuevo ? "mnuNuevo" : m == Menu::Tabla ? "mnuTabla" : "mnuImagen";
         (m == Menu::Nuevo ? nuevo : m == Menu::Tabla ? tabla : imagenClave) = h;
-        registro.push_back(std::string(nombre) + (h ? "=on" : "=off"));
+        anota(std::string(m == Menu::Nuevo ? "mnuNuevo" : m == Menu::Tabla ? "mnuTabla" : "mnuImagen") + (h ? "=on" : "=off"));
     }
-    void ponerKeyPreview(bool a) override {
-        keyPreview = a;
-        registro.push_back(std::string("KeyPreview=") + (a ? "on" : "off"));
+    void ponerKeyPreview(bool a) override { anota(std::string("KeyPreview=") + ((keyPreview = a) ? "on" : "off")); }
+    void maximizar() override { anota("maximizar"); }
+    void mensaje(const std::string& t, const std::string& ti) override { anota("mensaje " + ti + ": " + t); }
+    void abrirModal(Modal m) override { anota("modal " + std::to_string(static_cast<int>(m))); }
+    void terminar() override { anota("terminar"); }
+
+private:
+    void anota(std::string efecto) {
+        if (anotar) registro.push_back(std::move(efecto));
     }
-    void maximizar() override { registro.push_back("maximizar"); }
-    void mensaje(const std::string& t, const std::string& ti) override { registro.push_back("mensaje " + ti + ": " + t); }
-    void abrirModal(Modal m) override {
-        registro.push_back("modal " + std::to_string(static_cast<int>(m)));
-    }
-    void terminar() override { registro.push_back("terminar"); }
 };
 
 // A dialog's controls as plain values; every change is also logged.

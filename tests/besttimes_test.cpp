@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 #include <optional>
 #include <thread>
 #include <unistd.h>
@@ -25,27 +26,18 @@ std::string registroDe(const std::string& archivo, int n) { return archivo.subst
 
 } // namespace
 
-TEST(TiempoTexto, FollowsTheTableForms) {
-    EXPECT_EQ(TextoTiempo("00:01:08"), " 1m 8s");
-    EXPECT_EQ(TextoTiempo("00:00:59"), " 59s");
-    EXPECT_EQ(TextoTiempo("00:59:59"), " 59m 59s");
-    EXPECT_EQ(TextoTiempo("00:10:00"), " 10m 0s");
-    EXPECT_EQ(TextoTiempo("01:02:03"), TextoTiempo("00:02:03")) << "hours are ignored";
-    EXPECT_EQ(TextoTiempo("00:01:25   "), " 1m 25s") << "padding is not part of the time";
-    EXPECT_EQ(TextoTiempo("basura"), "");
-}
-
-TEST(TiempoOrden, StrictlyEarlierBeatsEqualDoesNot) {
-    EXPECT_TRUE(Supera("00:02:14", "00:02:15"));
-    EXPECT_FALSE(Supera("00:02:15", "00:02:15"));
-    EXPECT_FALSE(Supera("00:02:16", "00:02:15"));
-    EXPECT_TRUE(Supera("00:00:09", "0:1:0")) << "texts are brought to hh:mm:ss before comparing";
-    EXPECT_TRUE(Supera("00:00:09", "00:00:10   "));
-}
-
-TEST(TiempoOrden, AStoredTextThatIsNotATimeRanksAfterEveryTime) {
+TEST(Tiempo, TheTableFormAndTheTimeOrder) {
+    for (const auto& [tiempo, texto] : {std::pair{"00:01:08", " 1m 8s"}, {"00:00:59", " 59s"}, {"00:59:59", " 59m 59s"},
+                                        {"00:10:00", " 10m 0s"}, {"01:02:03", " 2m 3s"}, {"00:01:25   ", " 1m 25s"},
+                                        {"basura", ""}})
+        EXPECT_EQ(TextoTiempo(tiempo), texto) << tiempo << " (hours are ignored, padding is no part of it)";
+    // (new, stored, beats): strictly earlier beats, equal does not; texts are brought to hh:mm:ss first.
+    for (const auto& [nuevo, guardado, gana] : {std::tuple{"00:02:14", "00:02:15", true}, {"00:02:15", "00:02:15", false},
+                                                {"00:02:16", "00:02:15", false}, {"00:00:09", "0:1:0", true},
+                                                {"00:00:09", "00:00:10   ", true}})
+        EXPECT_EQ(Supera(nuevo, guardado), gana) << nuevo << " against " << guardado;
     for (const char* malo : {"", "           ", "xx:yy:zz", "24:00:00", "25:00:00", "00:61:00", "\xff\x01", "12"}) {
-        EXPECT_TRUE(Supera("23:59:59", malo)) << malo;
+        EXPECT_TRUE(Supera("23:59:59", malo)) << malo << ": not a time, ranks after every time";
         EXPECT_FALSE(Supera(malo, "00:00:01")) << malo;
         EXPECT_FALSE(LeerHora(malo)) << malo;
     }
@@ -77,26 +69,17 @@ TEST(ArchivoPuntuacionesBytes, TheFactoryTableByteForByte) {
 TEST(ArchivoPuntuacionesBytes, NamesArePaddedCutAndStoredInWindows1252) {
     DirectorioTemporal dir;
     Puntuacion registro;
-    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
     {
         ArchivoPuntuaciones archivo(dir.ruta, registro);
         registro = {" 5s", "00:00:05", std::string(40, 'x'), "6-12-2026"};
         archivo.EscribirPuntuacion(1);
-        registro = {" 6s", "00:00:06", "", "6-12-2026"};
-        archivo.EscribirPuntuacion(2);
         registro = {" 7s", "00:00:07", "Ñandú € 雪", "6-12-2026"};
-        archivo.EscribirPuntuacion(3);
+        archivo.EscribirPuntuacion(2);
         EXPECT_TRUE(archivo.Cerrar());
     }
     const std::string bytes = dir.leer("Gemelario.rnd");
-    ASSERT_EQ(bytes.size(), 660u);
-    EXPECT_EQ(bytes.substr(20, 32), std::string(32, 'x'));
-    EXPECT_EQ(bytes.substr(52, 14), "6-12-2026     ") << "a long name never spills into the date";
-    EXPECT_EQ(bytes.substr(66 + 20, 32), std::string(32, ' '));
-    EXPECT_EQ(bytes.substr(132 + 20, 10), "\xD1" "and\xFA \x80 ? ");
-    ArchivoPuntuaciones archivo(dir.ruta, registro);
-    archivo.LeerPuntuacion(3);
-    EXPECT_EQ(registro.nombre.substr(0, 13), "Ñandú € ?");
+    EXPECT_EQ(bytes.substr(20, 46), std::string(32, 'x') + "6-12-2026     ") << "a long name never spills into the date";
+    EXPECT_EQ(bytes.substr(66 + 20, 10), "\xD1" "and\xFA \x80 ? ") << "no Windows-1252 code: '?'";
 }
 
 TEST(ArchivoPuntuacionesBytes, BytesAfterRecordTenAndUndefinedBytesSurviveWrites) {
@@ -121,45 +104,26 @@ TEST(ArchivoPuntuacionesBytes, BytesAfterRecordTenAndUndefinedBytesSurviveWrites
     EXPECT_EQ(bytes.substr(660), std::string("cola\x00\xff", 6)) << "the reset keeps the tail too";
 }
 
-TEST(ArchivoPuntuacionesDefensivo, MissingOrEmptyFileGetsTheFactoryTable) {
-    DirectorioTemporal dir;
-    Puntuacion registro;
-    {
-        ArchivoPuntuaciones archivo(dir.ruta, registro);
-        EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::TablaInicial);
-        archivo.LeerPuntuacion(10);
-        EXPECT_EQ(registro.tiempo, "00:02:15   ");
-    }
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-    dir.escribir("Gemelario.rnd", "");
-    ArchivoPuntuaciones archivo(dir.ruta, registro);
-    EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::TablaInicial);
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-    EXPECT_FALSE(dir.existe("Gemelario.rnd.bak")) << "an empty file holds nothing worth keeping";
-}
-
-TEST(ArchivoPuntuacionesDefensivo, AShortFileIsKeptBesideTheNewTable) {
+TEST(ArchivoPuntuacionesDefensivo, AMissingEmptyOrShortFileGetsTheFactoryTableAndAShortOneIsKept) {
     DirectorioTemporal dir;
     const std::string corto = ArchivoPuntuaciones::BytesTablaInicial().substr(0, 200) + "\x01\x02";
-    dir.escribir("Gemelario.rnd", corto);
-    Puntuacion registro;
-    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
-    EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto);
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-    dir.escribir("Gemelario.rnd", "otro");
-    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
-    EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto) << "an earlier copy is never overwritten";
-    EXPECT_EQ(dir.leer("Gemelario.rnd.bak1"), "otro");
-}
-
-TEST(Clasificacion, EqualTimesRankAfterTheStoredOnes) {
-    DirectorioTemporal dir;
-    Puntuacion registro;
-    ArchivoPuntuaciones archivo(dir.ruta, registro);
-    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:01:08"), 4);
-    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:01:07"), 2);
-    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:02:14"), 10);
-    EXPECT_EQ(BuscarPosicion(archivo, registro, "00:02:15"), 0);
+    // (file before, the copy it leaves): none for a missing or empty file, then the first free name.
+    for (const auto& [antes, copia] : {std::pair<std::optional<std::string>, std::string>{std::nullopt, ""}, {"", ""},
+                                       {corto, "Gemelario.rnd.bak"}, {"otro", "Gemelario.rnd.bak1"}}) {
+        if (antes) dir.escribir("Gemelario.rnd", *antes);
+        Puntuacion registro;
+        {
+            ArchivoPuntuaciones archivo(dir.ruta, registro);
+            EXPECT_EQ(archivo.apertura(), ArchivoPuntuaciones::Apertura::TablaInicial);
+            archivo.LeerPuntuacion(10);
+            EXPECT_EQ(registro.tiempo, "00:02:15   ");
+        }
+        EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
+        if (!copia.empty()) {
+            EXPECT_EQ(dir.leer(copia), *antes);
+        }
+    }
+    EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto) << "an empty file is not kept; an earlier copy never overwritten";
 }
 
 // ---- The new-record window and the best-times window, through a recording dialog.

@@ -39,6 +39,38 @@ QString xdotool(const QStringList& argumentos) {
 
 void esperar(std::chrono::milliseconds t) { std::this_thread::sleep_for(t); }
 
+// Starts the game in `dir` and waits for its main window: the window's id, empty if it never showed.
+QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
+                 const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    juego.setProcessEnvironment(env);
+    juego.setWorkingDirectory(QString::fromStdString(dir.string()));
+    juego.setProcessChannelMode(QProcess::ForwardedChannels);
+    juego.start(programa, {});
+    QString ventana;
+    for (int i = 0; i < 100 && ventana.isEmpty() && juego.waitForStarted(5000); ++i) {
+        esperar(100ms);
+        ventana = xdotool({"search", "--onlyvisible", "--name", "^Gemelario$"}).section('\n', 0, 0);
+    }
+    esperar(700ms);
+    return ventana;
+}
+
+// The window's place on the screen (xwininfo; xdotool's position counts a frame twice).
+std::map<QString, int> geometria(const QString& ventana) {
+    QProcess p;
+    p.start("xwininfo", {"-id", ventana});
+    p.waitForFinished(5000);
+    std::map<QString, int> g;
+    for (const QString& linea : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+        const QString clave = linea.section(':', 0, 0).trimmed();
+        const int valor = linea.section(':', 1).trimmed().toInt();
+        for (const auto& [nombre, corto] : {std::pair{"Absolute upper-left X", "X"}, {"Absolute upper-left Y", "Y"},
+                                           {"Width", "WIDTH"}, {"Height", "HEIGHT"}})
+            if (clave == nombre) g[corto] = valor;
+    }
+    return g;
+}
+
 // The game, started once for the whole suite in a scratch directory.
 class Juego : public ::testing::Test {
 protected:
@@ -57,19 +89,9 @@ protected:
             dibujos[d] = QImage(QString::fromStdString((directorio / d).string())).convertToFormat(QImage::Format_RGB32);
         }
         proceso = new QProcess;
-        proceso->setWorkingDirectory(QString::fromStdString(directorio.string()));
-        proceso->setProcessChannelMode(QProcess::ForwardedChannels);
-        proceso->start(QString(GEMELARIO_RUN_DIR) + "/gemelario", {});
-        ASSERT_TRUE(proceso->waitForStarted(5000));
-        for (int i = 0; i < 100 && ventana.isEmpty(); ++i) {
-            esperar(100ms);
-            ventana = xdotool({"search", "--onlyvisible", "--name", "^Gemelario$"}).section('\n', 0, 0);
-        }
+        ventana = arrancar(*proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", directorio);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
-        esperar(500ms);
-        std::map<QString, int> g;
-        for (const QString& linea : xdotool({"getwindowgeometry", "--shell", ventana}).split('\n'))
-            g[linea.section('=', 0, 0)] = linea.section('=', 1).toInt();
+        auto g = geometria(ventana);
         // The client area is the window's bottom 548 pixels, below the menu bar.
         cliente = QPoint(g["X"], g["Y"] + g["HEIGHT"] - 548);
         xdotool({"windowfocus", "--sync", ventana});
@@ -221,30 +243,30 @@ TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {
     EXPECT_EQ(antes, std::string(std::istreambuf_iterator<char>(g), std::istreambuf_iterator<char>()));
 }
 
-TEST(SinPantalla, SaysItNeedsADisplayAndExitsCleanly) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
-    p.setProcessEnvironment(env);
-    p.start(QString(GEMELARIO_RUN_DIR) + "/gemelario", {});
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no crash, no core dump";
-    EXPECT_EQ(p.exitCode(), 1);
-    const QString error = QString::fromUtf8(p.readAllStandardError());
-    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
-    EXPECT_TRUE(error.contains("pantalla gráfica")) << error.toStdString();
-}
-
-TEST(SinPantalla, ADeletedCurrentDirectoryIsSaidInOneLine) {
-    QProcess p;
-    const QString dir = QString::fromStdString((fs::temp_directory_path() / ("gemelario-borrada-" + std::to_string(::getpid()))).string());
-    p.start("sh", {"-c", "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", "sh", dir, QString(GEMELARIO_RUN_DIR) + "/gemelario"});
-    ASSERT_TRUE(p.waitForFinished(10000));
-    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
-    EXPECT_EQ(p.exitCode(), 1);
-    const QString error = QString::fromUtf8(p.readAllStandardError());
-    EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
-    EXPECT_TRUE(error.contains("carpeta actual")) << error.toStdString();
+TEST(SinPantalla, NoDisplayOrADeletedCurrentDirectoryIsSaidInOneLine) {
+    QProcessEnvironment sinPantalla = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) sinPantalla.remove(v);
+    const QString borrada = QString::fromStdString((fs::temp_directory_path() / ("gemelario-borrada-" + std::to_string(::getpid()))).string());
+    const QString programa = QString(GEMELARIO_RUN_DIR) + "/gemelario";
+    struct Caso {
+        QProcessEnvironment env;
+        QStringList orden;
+        const char* dice;
+    };
+    for (const Caso& c : {Caso{sinPantalla, {"-c", "exec \"$2\"", "sh", "", programa}, "pantalla gráfica"},
+                          Caso{QProcessEnvironment::systemEnvironment(),
+                               {"-c", "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", "sh", borrada, programa},
+                               "carpeta actual"}}) {
+        QProcess p;
+        p.setProcessEnvironment(c.env);
+        p.start("sh", c.orden);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
+        EXPECT_EQ(p.exitCode(), 1);
+        const QString error = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.dice)) << error.toStdString();
+    }
 }
 
 // A game started on its own, in an empty scratch directory whose data directory is also scratch.
@@ -254,42 +276,18 @@ protected:
     QProcess juego;
     QString ventana;
 
-    void arrancar(const QString& programa) {
+    void arrancarAparte(const QString& programa) {
         fs::remove_all(base);
         fs::create_directories(base / "vacia");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", QString::fromStdString((base / "datos").string()));
-        juego.setProcessEnvironment(env);
-        juego.setWorkingDirectory(QString::fromStdString((base / "vacia").string()));
-        juego.start(programa, {});
-        ASSERT_TRUE(juego.waitForStarted(5000));
-        for (int i = 0; i < 100 && ventana.isEmpty(); ++i) {
-            esperar(100ms);
-            ventana = xdotool({"search", "--onlyvisible", "--name", "^Gemelario$"}).section('\n', 0, 0);
-        }
+        ventana = arrancar(juego, programa, base / "vacia", env);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
-        esperar(700ms);
     }
     void TearDown() override {
         juego.kill();
         juego.waitForFinished(3000);
         fs::remove_all(base);
-    }
-    // The client area's place on the screen (xwininfo; xdotool's position counts a frame twice).
-    std::map<QString, int> geometria() {
-        QProcess p;
-        p.start("xwininfo", {"-id", ventana});
-        p.waitForFinished(5000);
-        std::map<QString, int> g;
-        for (const QString& linea : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
-            const QString clave = linea.section(':', 0, 0).trimmed();
-            const int valor = linea.section(':', 1).trimmed().toInt();
-            if (clave == "Absolute upper-left X") g["X"] = valor;
-            if (clave == "Absolute upper-left Y") g["Y"] = valor;
-            if (clave == "Width") g["WIDTH"] = valor;
-            if (clave == "Height") g["HEIGHT"] = valor;
-        }
-        return g;
     }
     QString propiedad(const char* nombre) {
         QProcess p;
@@ -313,8 +311,8 @@ protected:
 
 TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("GEMELARIO_GESTOR")) << "run with a window manager (ctest e2e_wm_test)";
-    arrancar(QString(GEMELARIO_RUN_DIR) + "/gemelario");
-    auto g = geometria();
+    arrancarAparte(QString(GEMELARIO_RUN_DIR) + "/gemelario");
+    auto g = geometria(ventana);
     const QStringList bordes = propiedad("_NET_FRAME_EXTENTS").section("= ", 1).trimmed().split(", ");
     ASSERT_EQ(bordes.size(), 4) << "the window manager frames the window";
     const int izquierda = bordes[0].toInt(), derecha = bordes[1].toInt(), arriba = bordes[2].toInt(), abajo = bordes[3].toInt();
@@ -334,15 +332,15 @@ TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
     esperar(700ms);
     EXPECT_FALSE(propiedad("_NET_WM_STATE").contains("_NET_WM_STATE_MAXIMIZED_VERT"));
     compruebaTamanoFijo();
-    EXPECT_EQ(geometria()["WIDTH"], 794) << "back to its own size";
+    EXPECT_EQ(geometria(ventana)["WIDTH"], 794) << "back to its own size";
 }
 
 TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPictures) {
     const QString instalado = qEnvironmentVariable("GEMELARIO_INSTALADO");
     ASSERT_FALSE(instalado.isEmpty()) << "run on an installed copy (ctest instalacion_test)";
-    arrancar(instalado);
+    arrancarAparte(instalado);
     EXPECT_TRUE(fs::is_directory(base / "datos" / "gemelario")) << "created at first start";
-    auto g = geometria();
+    auto g = geometria(ventana);
     const QImage c = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
     const QImage reverso = gemelario::ventanas::DibujoIncorporado("reverso.bmp");
     const QPoint celda1(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8);

@@ -1,68 +1,30 @@
-// Valor.dat: the exact bytes written and what any content reads as.
-#include "DirectorioTemporal.h"
+// Valor.dat as read from any content, the key-image window and the exposure window.
 #include "AzarMezclado.h"
+#include "DirectorioTemporal.h"
 #include "Falsos.h"
 #include "ValorDat.h"
 #include "frmClave.h"
 #include "frmDuracion.h"
 
-#include <algorithm>
-#include <map>
-
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace gemelario;
-using gemelario::prueba::DirectorioTemporal;
+using namespace gemelario::prueba;
 
-TEST(ValorDat, WritesBlankDigitsBlankCrLf) {
-    DirectorioTemporal dir;
-    ASSERT_TRUE(EscribirValor(dir.ruta, 15));
-    EXPECT_EQ(dir.leer("Valor.dat"), std::string("\x20\x31\x35\x20\x0D\x0A"));
-    ASSERT_TRUE(EscribirValor(dir.ruta, 1));
-    EXPECT_EQ(dir.leer("Valor.dat"), std::string("\x20\x31\x20\x0D\x0A"));
-    ASSERT_TRUE(EscribirValor(dir.ruta, 300));
-    EXPECT_EQ(dir.leer("Valor.dat"), std::string("\x20\x33\x30\x30\x20\x0D\x0A"));
-    EXPECT_EQ(LeerValor(dir.ruta), 300);
-    EXPECT_FALSE(EscribirValor(dir.ruta / "no-existe", 20)) << "a failed write is reported";
-}
-
-TEST(ValorDat, ReadsTheFirstIntegerWithOrWithoutBlanksAndLineEnd) {
-    for (const char* texto : {" 15 \r\n", "15", "15\r\n", " 15", "15 ", "\t15,3\r\n", "15\n", "+15"})
-        EXPECT_EQ(ValoracionDesdeTexto(texto), 15) << texto;
-    for (const char* texto : {" 40 \r\n", "\t40", "40,7", "  40\n"}) EXPECT_EQ(ValoracionDesdeTexto(texto), 40) << texto;
-    for (const auto& [texto, ajuste] : {std::pair{"7.9", 8}, {"15.7", 16}, {"1e9", 300}, {"2.5e1", 25}, {"-3.2", 1}})
-        EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << texto << ": a decimal is rounded, then clamped";
-}
-
-TEST(ValorDat, BadContentGivesASaneSetting) {
-    EXPECT_EQ(ValoracionDesdeTexto(""), 15);
-    for (const char* texto : {"abc", "0x20", "inf", "nan", "1.2.3", "15abc", "--4"}) EXPECT_EQ(ValoracionDesdeTexto(texto), 15) << texto;
-    EXPECT_EQ(ValoracionDesdeTexto(std::string("\0\xff\x01", 3)), 15);
-    EXPECT_EQ(ValoracionDesdeTexto("0"), 1);
-    EXPECT_EQ(ValoracionDesdeTexto("-7"), 1);
-    EXPECT_EQ(ValoracionDesdeTexto("5000"), 300);
-    EXPECT_EQ(ValoracionDesdeTexto("99999999999999999999999"), 300);
+TEST(ValorDat, AnyContentReadsAsASaneSetting) {
+    const std::pair<std::string, int> casos[] = {
+        {" 15 \r\n", 15}, {"15", 15}, {" 15", 15}, {"\t15,3\r\n", 15}, {"+15", 15}, {" 40 \r\n", 40}, {"\t40", 40},
+        {"40,7", 40},     {"7.9", 8},  {"15.7", 16}, {"1e9", 300},      {"2.5e1", 25}, {"-3.2", 1},   {"0", 1},
+        {"-7", 1},        {"5000", 300}, {"99999999999999999999999", 300}, {"", 15},  {"abc", 15},  {"0x20", 15},
+        {"inf", 15},      {"nan", 15}, {"1.2.3", 15}, {"15abc", 15},     {"--4", 15},  {std::string("\0\xff\x01", 3), 15}};
+    for (const auto& [texto, ajuste] : casos) EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << "'" << texto << "'";
     DirectorioTemporal dir;
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "missing file";
     std::filesystem::create_directory(dir.ruta / "Valor.dat");
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "unreadable file";
 }
-
-TEST(ValorDat, WaitCountIsTheSettingTimesAMillion) {
-    EXPECT_EQ(ValorDesdeValoracion(1), 1'000'000);
-    EXPECT_EQ(ValorDesdeValoracion(15), 15'000'000);
-    EXPECT_EQ(ValorDesdeValoracion(300), 300'000'000);
-}
-
-// ---- The key-image window and the exposure window, through a recording dialog.
-
-namespace {
-
-using namespace gemelario::prueba;
-
-const std::string kCataplas = "cataplás.bmp";
-
-} // namespace
 
 TEST(frmClave, EveryOpeningResetsTheKeyAndAClickMarksOnePicture) {
     Registro registro;
@@ -70,16 +32,16 @@ TEST(frmClave, EveryOpeningResetsTheKeyAndAClickMarksOnePicture) {
     frmClave f;
     f.clave = "tenis.bmp";
     f.Form_Load(d);
-    EXPECT_EQ(f.clave, kCataplas) << "opening resets the key";
+    EXPECT_EQ(f.clave, "cataplás.bmp") << "opening resets the key";
     ASSERT_EQ(registro.size(), 12u);
     EXPECT_EQ(registro[4], "picImagen(5)=castillo.bmp");
-    f.cmdAceptar_Click(d);
-    EXPECT_TRUE(d.cerrado);
-    EXPECT_EQ(f.clave, kCataplas);
     f.picImagen_Click(d, 5);
     f.picImagen_Click(d, 2);
     EXPECT_EQ(f.clave, "seta.bmp");
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(d.bordes.at(std::pair<std::string, int>("picImagen", i)), i != 2) << i;
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(d.bordes.at({"picImagen", i}), i != 2) << i;
+    f.cmdAceptar_Click(d);
+    EXPECT_TRUE(d.cerrado);
+    EXPECT_EQ(f.clave, "seta.bmp");
 }
 
 TEST(frmClave, TheSecretDrawIsUniformOverTheTwelveAndReplacesAClickedChoice) {
@@ -103,17 +65,23 @@ TEST(frmClave, TheSecretDrawIsUniformOverTheTwelveAndReplacesAClickedChoice) {
         }
         ASSERT_EQ(veces.size(), 12u) << "avance " << avance;
         double chi = 0;
-        for (int k = 1; k <= 12; ++k) {
-            const double diferencia = veces[TablaImagenes()[k]] - sorteos / 12.0;
-            chi += diferencia * diferencia / (sorteos / 12.0);
-        }
+        for (const auto& [imagen, n] : veces) chi += (n - sorteos / 12.0) * (n - sorteos / 12.0) / (sorteos / 12.0);
         EXPECT_LT(chi, 31.26) << "avance " << avance;
     }
 }
 
-TEST(frmDuración, GuardarStoresTheExactBytesAndTheWaitCount) {
-    for (const auto& [ajuste, bytes] : {std::pair<int, std::string>{1, " 1 \r\n"}, {15, " 15 \r\n"}, {300, " 300 \r\n"}}) {
+TEST(frmDuración, GuardarStoresTheExactBytesCancelNothingAndAFailedWriteIsSaidOnce) {
+    // Moved to `ajuste`, then closed by Guardar or Cancelar, over a file that can or cannot be written.
+    struct Caso {
+        int ajuste;
+        bool guardar, escribible;
+        std::string bytes;  // Valor.dat afterwards
+    };
+    for (const Caso& c : {Caso{1, true, true, " 1 \r\n"}, Caso{15, true, true, " 15 \r\n"}, Caso{300, true, true, " 300 \r\n"},
+                          Caso{7, false, true, " 40 \r\n"}, Caso{9, true, false, ""}}) {
         DirectorioTemporal dir;
+        if (c.escribible) dir.escribir("Valor.dat", " 40 \r\n");
+        else std::filesystem::create_directory(dir.ruta / "Valor.dat");  // cannot be replaced by a file
         Registro registro;
         DialogoFalso d(registro);
         std::int16_t valoracion = 40;
@@ -122,45 +90,17 @@ TEST(frmDuración, GuardarStoresTheExactBytesAndTheWaitCount) {
         f.Form_Load();
         EXPECT_EQ(d.valor("vsbDuración"), 40);
         EXPECT_EQ(d.caption("lblDuración"), "Duración:  40");
-        d.valores["vsbDuración"] = ajuste;
+        d.valores["vsbDuración"] = c.ajuste;
         f.vsbDuración_Change();
-        EXPECT_EQ(d.caption("lblDuración"), "Duración:  " + std::to_string(ajuste));
-        f.cmdGuardar_Click();
-        EXPECT_EQ(dir.leer("Valor.dat"), bytes);
-        EXPECT_EQ(valoracion, ajuste);
-        EXPECT_EQ(valor, ajuste * 1'000'000);
+        EXPECT_EQ(d.caption("lblDuración"), "Duración:  " + std::to_string(c.ajuste));
+        c.guardar ? f.cmdGuardar_Click() : f.cmdCancelar_Click();
         EXPECT_TRUE(d.cerrado);
+        EXPECT_EQ(valoracion, c.guardar ? c.ajuste : 40) << c.ajuste;
+        EXPECT_EQ(valor, (c.guardar ? c.ajuste : 40) * 1'000'000) << "the new setting applies for this run";
+        if (c.escribible) EXPECT_EQ(dir.leer("Valor.dat"), c.bytes);
+        else EXPECT_TRUE(std::filesystem::is_directory(dir.ruta / "Valor.dat"));
+        const long avisos = std::count(registro.begin(), registro.end(),
+                                       std::string("mensaje Duración de exposición: ") + kMensajeValorNoGuardado);
+        EXPECT_EQ(avisos, c.escribible ? 0 : 1) << c.ajuste;
     }
-}
-
-TEST(frmDuración, CancelChangesNothingAndAnUnwritableFileIsSaidOnce) {
-    DirectorioTemporal dir;
-    dir.escribir("Valor.dat", " 40 \r\n");
-    Registro registro;
-    std::int16_t valoracion = 40;
-    std::int32_t valor = 40'000'000;
-    {
-        DialogoFalso d(registro);
-        frmDuración f(d, valoracion, valor, dir.ruta);
-        f.Form_Load();
-        d.valores["vsbDuración"] = 7;
-        f.vsbDuración_Change();
-        f.cmdCancelar_Click();
-        EXPECT_TRUE(d.cerrado);
-    }
-    EXPECT_EQ(valoracion, 40);
-    EXPECT_EQ(valor, 40'000'000);
-    EXPECT_EQ(dir.leer("Valor.dat"), " 40 \r\n");
-    std::filesystem::remove(dir.ruta / "Valor.dat");
-    std::filesystem::create_directory(dir.ruta / "Valor.dat");  // cannot be replaced by a file
-    registro.clear();
-    DialogoFalso d(registro);
-    frmDuración f(d, valoracion, valor, dir.ruta);
-    f.Form_Load();
-    d.valores["vsbDuración"] = 9;
-    f.vsbDuración_Change();
-    f.cmdGuardar_Click();
-    EXPECT_EQ(std::count(registro.begin(), registro.end(), std::string("mensaje Duración de exposición: ") + kMensajeValorNoGuardado), 1);
-    EXPECT_EQ(valor, 9'000'000) << "the new setting applies for this run";
-    EXPECT_TRUE(std::filesystem::is_directory(dir.ruta / "Valor.dat"));
 }

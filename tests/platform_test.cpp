@@ -1,5 +1,4 @@
-// The real seams: the exposure wait's real time and CPU use, and the mixing random generator.
-#include "AzarMezclado.h"
+// The real seams: the exposure wait's real time and CPU use, and the system clock.
 #include "EsperaReal.h"
 #include "RelojSistema.h"
 
@@ -33,31 +32,6 @@ TEST(EsperaReal, HoldsFiftyNanosecondsPerStepWithoutBurningACore) {
         EXPECT_LT(cpu, 0.2 * segundos) << "the wait sleeps instead of spinning";
     }
     EXPECT_EQ(EsperaReal::duracion(300'000'000), std::chrono::seconds(15));
-}
-
-TEST(AzarMezclado, ReseedingFromAFrozenClockStillGivesNewDraws) {
-    AzarMezclado azar;
-    double anterior = -1.0;
-    int iguales = 0;
-    for (int i = 0; i < 1000; ++i) {
-        azar.reiniciar(1234.5f);
-        const double r = azar.sortear();
-        ASSERT_GE(r, 0.0);
-        ASSERT_LT(r, 1.0);
-        if (r == anterior) ++iguales;
-        anterior = r;
-    }
-    EXPECT_EQ(iguales, 0);
-}
-
-TEST(AzarMezclado, TheSameHistoryGivesTheSameDraws) {
-    AzarMezclado a, b;
-    a.reiniciar(10.0);
-    b.reiniciar(10.0);
-    EXPECT_EQ(a.sortear(), b.sortear());
-    a.reiniciar(10.0);
-    b.reiniciar(10.5);
-    EXPECT_NE(a.sortear(), b.sortear()) << "the clock value takes part in the mix";
 }
 
 TEST(RelojSistema, ReadsTheLocalTimeOfDayToTheSecondAndTheDate) {

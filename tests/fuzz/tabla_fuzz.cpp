@@ -1,6 +1,7 @@
 // Fuzz target: any bytes as the best-times file, then shown as the table, a rank found, a record
 // inserted and the file written back. Every result must be sane.
 #include "ArchivoPuntuaciones.h"
+#include "Falsos.h"
 #include "Clasificacion.h"
 #include "Tiempo.h"
 #include "frmPuntuaciones.h"
@@ -17,28 +18,6 @@ using namespace gemelario;
 namespace fs = std::filesystem;
 
 namespace {
-
-class DialogoNulo : public Dialogo {
-public:
-    void ponerCaption(const std::string&, int, const std::string&) override {}
-    std::string texto(const std::string&) const override { return {}; }
-    void ponerVisible(const std::string&, bool) override {}
-    void centrar(const std::string&, int) override {}
-    void ponerImagen(const std::string&, int, const std::string&) override {}
-    void ponerBorde(const std::string&, int, bool) override {}
-    int valor(const std::string&) const override { return 0; }
-    void ponerValor(const std::string&, int) override {}
-    void enfocar(const std::string&) override {}
-    void mensaje(const std::string&, const std::string&) override {}
-    void imprimir() override {}
-    void cerrar() override {}
-};
-
-class PrincipalNulo : public Principal {
-public:
-    void habilitarMenu(Menu, bool) override {}
-    void abrirModal(Modal) override {}
-};
 
 void exigir(bool condicion) {
     if (!condicion) std::abort();
@@ -71,8 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t n) 
     const std::string entrada(reinterpret_cast<const char*>(datos), n);
     std::ofstream(dir / kArchivoPuntuaciones, std::ios::binary) << entrada;
 
-    DialogoNulo dialogo;
-    PrincipalNulo principal;
+    prueba::Registro registro;
+    prueba::DialogoFalso dialogo(registro);
+    prueba::VentanaFalsa principal(registro);
     Module1 module1;
     frmPuntuaciones(dialogo, principal, module1, dir).Form_Load();
 
