@@ -98,8 +98,7 @@ public:
     bool cerrado = false;
 
     void ponerCaption(const std::string& c, int i, const std::string& t) override {
-        captions[{c, i}] = t;
-        registro.push_back(c + "(" + std::to_string(i) + ")=" + t);
+        registro.push_back(c + "(" + std::to_string(i) + ")=" + (captions[{c, i}] = t));
     }
     std::string texto(const std::string& c) const override { return caption(c); }
     std::string caption(const std::string& c, int i = 0) const {
@@ -108,14 +107,9 @@ public:
     }
     bool centrado(const std::string& c, int i) const { return centrados.count({c, i}) != 0; }
     void escribir(const std::string& c, const std::string& t) { captions[{c, 0}] = t; }
-    void ponerVisible(const std::string& c, bool v) override {
-        visibles[c] = v;
-        registro.push_back(c + (v ? " visible" : " oculto"));
-    }
+    void ponerVisible(const std::string& c, bool v) override { registro.push_back(c + ((visibles[c] = v) ? " visible" : " oculto")); }
     void centrar(const std::string& c, int i) override { centrados[{c, i}] = true; }
-    void ponerImagen(const std::string& c, int i, const std::string& a) override {
-        registro.push_back(c + "(" + std::to_string(i) + ")=" + a);
-    }
+    void ponerImagen(const std::string& c, int i, const std::string& a) override { registro.push_back(c + "(" + std::to_string(i) + ")=" + a); }
     void ponerBorde(const std::string& c, int i, bool b) override { bordes[{c, i}] = b; }
     int valor(const std::string& c) const override { return valores.count(c) ? valores.at(c) : 0; }
     void ponerValor(const std::string& c, int v) override { valores[c] = v; }
