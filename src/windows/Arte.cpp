@@ -26,6 +26,7 @@ QString recursoDe(const std::string& nombre) {
 QImage renderizar(const QString& recurso, QSize tamano, qreal escala, QImage::Format formato, QColor fondo) {
     QSvgRenderer svg(recurso);
     if (!svg.isValid()) return {};
+    if (tamano.isEmpty()) tamano = svg.defaultSize();
     QImage imagen((QSizeF(tamano) * escala).toSize(), formato);
     imagen.fill(fondo);
     QPainter p(&imagen);
@@ -60,17 +61,17 @@ QImage DibujoIncorporado(const std::string& nombre, qreal escala) {
     return imagen;
 }
 
-QImage DibujoSvg(const QString& recurso, int lado) {
-    return renderizar(recurso, {lado, lado}, 1, QImage::Format_ARGB32_Premultiplied, Qt::transparent);
+QImage DibujoSvg(const QString& recurso, QSize tamano, QColor fondo) {
+    return renderizar(recurso, tamano, 1, QImage::Format_ARGB32_Premultiplied, fondo);
 }
 
 QIcon IconoGemelario() {
     QIcon icono;
-    for (int lado : {16, 32, 48}) icono.addPixmap(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/icono.svg"), lado)));
+    for (int lado : {16, 32, 48}) icono.addPixmap(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/icono.svg"), {lado, lado})));
     return icono;
 }
 
-QCursor CursorMano() { return QCursor(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/mano.svg"), 32)), 12, 1); }
+QCursor CursorMano() { return QCursor(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/mano.svg"), {32, 32})), 12, 1); }
 
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 

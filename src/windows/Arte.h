@@ -22,8 +22,8 @@ const std::vector<std::string>& NombresDibujos();
 // logical pixel; null for an unknown name.
 QImage DibujoIncorporado(const std::string& nombre, qreal escala = 1);
 
-// An SVG resource rendered square, on a transparent background (icons, the pointer).
-QImage DibujoSvg(const QString& recurso, int lado);
+// An SVG drawing (resource or file) rendered at `tamano` (its own size when empty), on `fondo`.
+QImage DibujoSvg(const QString& recurso, QSize tamano, QColor fondo = Qt::transparent);
 
 QIcon IconoGemelario();
 

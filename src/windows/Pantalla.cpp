@@ -1,6 +1,7 @@
 // Whether a graphical display is there to open windows on, checked before Qt tries (and aborts).
 #include "Pantalla.h"
 
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -62,6 +63,12 @@ void CentrarEnPantalla(QWidget* ventana) {
         }
     });
     reloj->start();
+}
+
+void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo) {
+    QMessageBox caja(QMessageBox::Warning, titulo, texto, QMessageBox::Ok, padre);
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
 }
 
 } // namespace gemelario::ventanas

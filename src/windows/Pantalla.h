@@ -3,6 +3,7 @@
 
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace gemelario::ventanas {
@@ -13,5 +14,8 @@ std::string ProblemaDePantalla();
 // Centres a window, frame and all, on its screen: now, and again once a window manager has framed it
 // (the frame is known only after the window is mapped). Call it just before showing the window.
 void CentrarEnPantalla(QWidget* ventana);
+
+// The game's message box: plain text, an exclamation icon, one OK button; returns when closed.
+void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo);
 
 } // namespace gemelario::ventanas

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -129,9 +128,7 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
         mostrarMensaje(t, ti);
         return;
     }
-    QMessageBox caja(QMessageBox::Warning, ti, t, QMessageBox::Ok, this);
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
+    MostrarAviso(this, t, ti);
 }
 
 void VentanaDialogo::imprimir() {

@@ -11,7 +11,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -138,9 +137,7 @@ void VentanaPrincipal::maximizar() {
 void VentanaPrincipal::mensaje(const std::string& texto, const std::string& titulo) {
     const QString t = QString::fromStdString(texto), ti = QString::fromStdString(titulo);
     if (mostrarMensaje) return mostrarMensaje(t, ti);
-    QMessageBox caja(QMessageBox::Warning, ti, t, QMessageBox::Ok, this);
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
+    MostrarAviso(this, t, ti);
 }
 
 void VentanaPrincipal::changeEvent(QEvent* evento) {

@@ -3,8 +3,6 @@
 
 #include <QGuiApplication>
 #include <QImageWriter>
-#include <QPainter>
-#include <QSvgRenderer>
 
 #include <cstdio>
 #include <filesystem>
@@ -14,14 +12,8 @@ namespace {
 
 // Renders an SVG drawing into a progressive JPEG of the drawing's own size.
 int escribirJpeg(const char* svg, const char* jpeg) {
-    QSvgRenderer dibujo(QString::fromLocal8Bit(svg));
-    if (!dibujo.isValid()) return 1;
-    QImage imagen(dibujo.defaultSize(), QImage::Format_RGB32);
-    imagen.fill(Qt::white);
-    QPainter p(&imagen);
-    p.setRenderHint(QPainter::Antialiasing);
-    dibujo.render(&p);
-    p.end();
+    const QImage imagen = gemelario::ventanas::DibujoSvg(QString::fromLocal8Bit(svg), {}, Qt::white);
+    if (imagen.isNull()) return 1;
     QImageWriter escritor(QString::fromLocal8Bit(jpeg), "jpeg");
     escritor.setQuality(90);
     escritor.setProgressiveScanWrite(true);
@@ -36,7 +28,7 @@ int escribirIconos(const std::filesystem::path& destino) {
         const std::filesystem::path dir = destino / "hicolor" / (std::to_string(lado) + "x" + std::to_string(lado)) / "apps";
         std::filesystem::create_directories(dir);
         for (const auto& [recurso, nombre] : iconos)
-            if (!gemelario::ventanas::DibujoSvg(recurso, lado).save(QString::fromStdString((dir / nombre).string() + ".png")))
+            if (!gemelario::ventanas::DibujoSvg(recurso, {lado, lado}).save(QString::fromStdString((dir / nombre).string() + ".png")))
                 return 1;
     }
     return 0;
