@@ -235,7 +235,7 @@ TEST_F(Dialogos, TheAboutPairAnimatesAndTheLinkOpensTheSiteOnce) {
     auto* uno = v.dialogo->como<CajaImagen>("Picture1", 1);
     auto* dos = v.dialogo->como<CajaImagen>("Picture1", 2);
     EXPECT_TRUE(uno->imagen().isNull() && dos->imagen().isNull()) << "empty before the first tick";
-    QTRY_VERIFY_WITH_TIMEOUT(!uno->imagen().isNull(), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !uno->imagen().isNull(); }, 2000));
     EXPECT_EQ(uno->imagen(), dos->imagen());
     v.dialogo->grab().save(capturas() + "/frmAcerca-animando.png");
     auto* enlace = v.dialogo->control("picPubli1");

@@ -251,7 +251,7 @@ TEST_F(Ventana, ABackgroundClickMaximisesAndControlsKeepTheirPlaces) {
     EXPECT_FALSE(ventana->isMaximized()) << "a click on a label belongs to the label";
     const QRect antes = ventana->picDibujo(24)->geometry();
     clic(QPoint(5, 5));
-    QTRY_VERIFY(ventana->isMaximized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->isMaximized(); }));
     EXPECT_EQ(ventana->picDibujo(24)->geometry(), antes);
     dobleClic(QPoint(5, 5));
     EXPECT_TRUE(ventana->isMaximized());
@@ -268,18 +268,16 @@ TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
                          std::to_string(mostrada(d)));
         if (vistas.size() > 1) return;
         // The player clicks c, then d, while the pair a, b is held: the clicks wait in the queue.
-        for (int celda : {c, d}) {
-            const QPointF p = ventana->picDibujo(celda)->mapTo(ventana.get(), QPoint(53, 57));
+        for (int celda : {c, d})
             for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(ventana->windowHandle(),
-                                            new QMouseEvent(t, p, ventana->mapToGlobal(p), Qt::LeftButton,
+                QCoreApplication::postEvent(ventana->picDibujo(celda),
+                                            new QMouseEvent(t, QPointF(53, 57), QPointF(), Qt::LeftButton,
                                                             t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                                                             Qt::NoModifier));
-        }
     };
     clicCasilla(a);
     clicCasilla(b);
-    QTRY_COMPARE(vistas.size(), 2u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return vistas.size() == 2; }, 2000));
     EXPECT_EQ(vistas, (std::vector<std::string>{"1100", "0011"})) << "a and b turned back before c and d were turned";
 }
 
