@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
 #include <QProcess>
 #include <QScreen>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -16,8 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <optional>
-#include <algorithm>
 #include <thread>
 
 namespace {
@@ -38,6 +34,11 @@ QString xdotool(const QStringList& argumentos) {
 }
 
 void esperar(std::chrono::milliseconds t) { std::this_thread::sleep_for(t); }
+
+std::string leer(const fs::path& archivo) {
+    std::ifstream f(archivo, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
 
 // Starts the game in `dir` and waits for its main window: the window's id, empty if it never showed.
 QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
@@ -71,23 +72,37 @@ std::map<QString, int> geometria(const QString& ventana) {
     return g;
 }
 
+// The picture a cell whose top-left corner is at `o` shows on a screenshot, recognised among the
+// game's pictures as the build wrote them.
+std::string dibujoEnCelda(const QImage& captura, QPoint o) {
+    static const auto dibujos = [] {
+        std::map<std::string, QImage> d;
+        for (const std::string& n : gemelario::ventanas::NombresDibujos())
+            d[n] = QImage(QString::fromStdString((fs::path(GEMELARIO_RUN_DIR) / n).string())).convertToFormat(QImage::Format_RGB32);
+        return d;
+    }();
+    for (const auto& [nombre, d] : dibujos) {
+        int iguales = 0, total = 0;
+        for (int y = 10; y < 104; y += 9)
+            for (int x = 10; x < 96; x += 9, ++total) iguales += captura.pixel(o + QPoint(x, y)) == d.pixel(x, y);
+        if (iguales * 10 >= total * 7) return nombre;
+    }
+    return "?";
+}
+
 // The game, started once for the whole suite in a scratch directory.
 class Juego : public ::testing::Test {
 protected:
     static inline QProcess* proceso = nullptr;
     static inline fs::path directorio;
     static inline QPoint cliente;  // top-left of the client area, on the screen
-    static inline std::map<std::string, QImage> dibujos;
     static inline QString ventana;
 
     static void SetUpTestSuite() {
         directorio = fs::temp_directory_path() / ("gemelario-e2e-" + std::to_string(::getpid()));
         fs::remove_all(directorio);
         fs::create_directories(directorio);
-        for (const std::string& d : gemelario::ventanas::NombresDibujos()) {
-            fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, directorio / d);
-            dibujos[d] = QImage(QString::fromStdString((directorio / d).string())).convertToFormat(QImage::Format_RGB32);
-        }
+        for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, directorio / d);
         proceso = new QProcess;
         ventana = arrancar(*proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", directorio);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
@@ -113,20 +128,7 @@ protected:
 
     static QPoint origenCasilla(int i) { return cliente + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); }
 
-    // The picture a cell shows on the screenshot, recognised among the picture files.
-    static std::string dibujoEn(const QImage& captura, int i) {
-        const QPoint o = origenCasilla(i);
-        for (const auto& [nombre, d] : dibujos) {
-            int iguales = 0, total = 0;
-            for (int y = 10; y < 104; y += 9)
-                for (int x = 10; x < 96; x += 9) {
-                    ++total;
-                    if (captura.pixel(o + QPoint(x, y)) == d.pixel(x, y)) ++iguales;
-                }
-            if (iguales * 10 >= total * 7) return nombre;
-        }
-        return "?";
-    }
+    static std::string dibujoEn(const QImage& captura, int i) { return dibujoEnCelda(captura, origenCasilla(i)); }
 
     static void clicCasilla(int i) {
         const QPoint p = origenCasilla(i) + QPoint(53, 57);
@@ -137,69 +139,36 @@ protected:
 };
 
 TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
-    // A player with a perfect memory who finds the key pair ("cataplás", the default) before
-    // matching any other pair it knows, so the game always ends with the key and a record.
     tecla("ctrl+n");
     esperar(300ms);
     ASSERT_EQ(fs::file_size(directorio / "Gemelario.rnd"), 660u) << "Ctrl+N started a game, reading the table";
+    // The player turns the cells two by two and remembers them; then finds the key pair ("cataplás",
+    // the default) before any other, so the game ends with the key and a record.
     const std::string llave = "cataplás.bmp";
-    std::map<int, std::string> visto;
-    bool claveHallada = false;
-    auto caraAbajo = [](const QImage& c) {
-        std::vector<int> v;
-        for (int i = 1; i <= 24; ++i)
-            if (dibujoEn(c, i) == "reverso.bmp") v.push_back(i);
-        return v;
-    };
-    auto pareja = [&](const std::vector<int>& libres, int con) -> std::optional<std::pair<int, int>> {
-        for (int x : libres)
-            for (int y : libres)
-                if (x < y && visto.count(x) && visto.count(y) && visto[x] == visto[y] && (con == 0 || x == con || y == con) &&
-                    (claveHallada || visto[x] == llave))
-                    return std::pair{x, y};
-        return std::nullopt;
-    };
-    auto jugarPareja = [&](int x, int y) {
-        clicCasilla(x);
-        clicCasilla(y);
-        if (visto[x] == llave) claveHallada = true;
-        esperar(visto[x] == llave ? 5000ms : 200ms);
-    };
-    for (int turno = 0; turno < 80; ++turno) {
-        const std::vector<int> libres = caraAbajo(pantalla());
-        if (libres.empty()) break;
-        if (const auto p = pareja(libres, 0)) {
-            jugarPareja(p->first, p->second);
-            continue;
-        }
-        std::vector<int> nuevas;
-        for (int i : libres)
-            if (!visto.count(i)) nuevas.push_back(i);
-        ASSERT_FALSE(nuevas.empty()) << "a cell not yet seen";
-        const int x = nuevas[0];
-        clicCasilla(x);
-        esperar(200ms);
-        visto[x] = dibujoEn(pantalla(), x);
-        ASSERT_NE(visto[x], "reverso.bmp") << "cell " << x << " turned";
-        if (const auto p = pareja(libres, x)) {
-            clicCasilla(p->first == x ? p->second : p->first);
-            if (visto[x] == llave) claveHallada = true;
-            esperar(visto[x] == llave ? 5000ms : 200ms);
-            continue;
-        }
-        int y = nuevas.size() > 1 ? nuevas[1] : 0;
-        for (int i : libres)
-            if (y == 0 && i != x && visto[i] != visto[x]) y = i;
-        ASSERT_NE(y, 0);
-        clicCasilla(y);
+    std::map<std::string, std::vector<int>> donde;
+    for (int i = 1; i < 24; i += 2) {
+        clicCasilla(i);
+        clicCasilla(i + 1);
         esperar(250ms);
-        visto[y] = dibujoEn(pantalla(), y);
-        if (visto[y] == "reverclave.bmp") {  // the key pair came up by chance and is flashing
-            visto[y] = visto[x];
-            claveHallada = true;
-            esperar(5000ms);
+        const QImage c = pantalla();
+        const std::string a = dibujoEn(c, i), b = dibujoEn(c, i + 1);
+        ASSERT_TRUE(a != "reverso.bmp" && b != "reverso.bmp") << "cells " << i << " and " << i + 1 << " turned";
+        if (a == b) {  // a pair found by chance; the key pair flashes first
+            esperar(a == "reverclave.bmp" ? 4500ms : 100ms);
+            continue;
         }
-        if (visto[y] != visto[x]) esperar(900ms);
+        donde[a].push_back(i);
+        donde[b].push_back(i + 1);
+        esperar(700ms);  // turned back after the exposure
+    }
+    std::vector<std::string> orden{llave};
+    for (const auto& [imagen, celdas] : donde) orden.push_back(imagen);
+    for (const std::string& imagen : orden) {
+        if (donde[imagen].size() != 2) continue;
+        clicCasilla(donde[imagen][0]);
+        clicCasilla(donde[imagen][1]);
+        esperar(imagen == llave ? 5000ms : 200ms);
+        donde[imagen].clear();
     }
     esperar(500ms);
     const QString record = xdotool({"search", "--onlyvisible", "--name", "^Estás entre los diez primeros$"});
@@ -217,8 +186,7 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     ASSERT_FALSE(tabla.isEmpty()) << "the table opens over the record window";
     esperar(300ms);
     pantalla().save(capturas() + "/e2e-tabla.png");
-    std::ifstream f(directorio / "Gemelario.rnd", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    const std::string bytes = leer(directorio / "Gemelario.rnd");
     ASSERT_EQ(bytes.size(), 660u);
     EXPECT_EQ(bytes.substr(20, 32), "Pe\xF1" "a \x80" + std::string(26, ' ')) << "rank 1, Windows-1252";
     EXPECT_EQ(bytes.substr(66 + 20, 9), "Gemelario") << "the former first moved down";
@@ -229,18 +197,16 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     xdotool({"windowfocus", "--sync", ventana});
     const QImage final = pantalla();
     final.save(capturas() + "/e2e-final.png");
-    EXPECT_TRUE(caraAbajo(final).empty()) << "every cell ends face up";
+    for (int i = 1; i <= 24; ++i) EXPECT_NE(dibujoEn(final, i), "reverso.bmp") << "every cell ends face up: " << i;
 }
 
 TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {
-    std::ifstream f(directorio / "Gemelario.rnd", std::ios::binary);
-    const std::string antes{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    const std::string antes = leer(directorio / "Gemelario.rnd");
     xdotool({"key", "Escape"});
     ASSERT_TRUE(proceso->waitForFinished(5000));
     EXPECT_EQ(proceso->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(proceso->exitCode(), 0);
-    std::ifstream g(directorio / "Gemelario.rnd", std::ios::binary);
-    EXPECT_EQ(antes, std::string(std::istreambuf_iterator<char>(g), std::istreambuf_iterator<char>()));
+    EXPECT_EQ(leer(directorio / "Gemelario.rnd"), antes);
 }
 
 TEST(SinPantalla, NoDisplayOrADeletedCurrentDirectoryIsSaidInOneLine) {
@@ -342,12 +308,7 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     EXPECT_TRUE(fs::is_directory(base / "datos" / "gemelario")) << "created at first start";
     auto g = geometria(ventana);
     const QImage c = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage reverso = gemelario::ventanas::DibujoIncorporado("reverso.bmp");
-    const QPoint celda1(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8);
-    int iguales = 0;
-    for (int y = 10; y < 104; y += 9)
-        for (int x = 10; x < 96; x += 9) iguales += c.pixel(celda1 + QPoint(x, y)) == reverso.pixel(x, y);
-    EXPECT_GT(iguales, 100) << "the built-in back shows on cell 1";
+    EXPECT_EQ(dibujoEnCelda(c, QPoint(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8)), "reverso.bmp") << "the built-in back on cell 1";
     xdotool({"windowfocus", "--sync", ventana});
     xdotool({"key", "ctrl+n"});
     esperar(500ms);
