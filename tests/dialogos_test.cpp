@@ -176,20 +176,33 @@ TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
                 EXPECT_EQ(menusHabilitados(), 3) << "closing the table enables the menus";
             }
         }
+    // The exposure window, moved by an arrow and the track: Esc keeps the setting; Enter stores it, or
+    // says once that it could not and applies it for this run.
     dir.escribir("Valor.dat", " 40 \r\n");
     juego->Form_Load();
-    for (Qt::Key tecla : {Qt::Key_Escape, Qt::Key_Return}) {
+    struct Caso {
+        Qt::Key tecla;
+        std::string bytes;  // Valor.dat afterwards; none when it cannot be written
+        int etiqueta, ajuste;
+    };
+    for (const Caso& c : {Caso{Qt::Key_Escape, " 40 \r\n", 42, 40}, Caso{Qt::Key_Return, " 42 \r\n", 42, 42},
+                         Caso{Qt::Key_Return, "", 44, 44}}) {
+        if (c.bytes.empty()) {
+            std::filesystem::remove(dir.ruta / "Valor.dat");
+            std::filesystem::create_directory(dir.ruta / "Valor.dat");
+        }
         auto v = CrearDuracion(contexto);
         mostrar(*v.dialogo);
         auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
-        EXPECT_EQ(barra->value(), 40);
         barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  42") << "arrow and track move by one";
-        QTest::keyClick(QApplication::focusWidget(), tecla);
+        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  " + QString::number(c.etiqueta));
+        QTest::keyClick(QApplication::focusWidget(), c.tecla);
         EXPECT_FALSE(v.dialogo->isVisible());
-        EXPECT_EQ(dir.leer("Valor.dat"), tecla == Qt::Key_Return ? " 42 \r\n" : " 40 \r\n");
-        EXPECT_EQ(juego->valor, tecla == Qt::Key_Return ? 42'000'000 : 40'000'000);
+        EXPECT_EQ(std::filesystem::is_directory(dir.ruta / "Valor.dat") ? "" : dir.leer("Valor.dat"), c.bytes);
+        EXPECT_EQ(juego->valor, c.ajuste * 1'000'000);
+        EXPECT_EQ(mensajes, !c.bytes.empty() ? std::vector<std::string>{}
+                                    : std::vector<std::string>{std::string("Duración de exposición: ") + kMensajeValorNoGuardado});
     }
     auto v = CrearDuracion(contexto);
     auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
@@ -201,8 +214,10 @@ TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
     }
 }
 
-TEST_F(Dialogos, ThePictureClickedIsTheOneWithoutABorder) {
+TEST_F(Dialogos, EveryOpeningResetsTheKeyAndThePictureClickedIsTheOneWithoutABorder) {
+    clave.clave = "tenis.bmp";
     auto d = CrearClave(contexto);
+    EXPECT_EQ(clave.clave, "cataplás.bmp");
     mostrar(*d);
     for (int i : {5, 2}) QTest::mouseClick(d->control("picImagen", i), Qt::LeftButton, {}, QPoint(50, 50));
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(d->como<CajaImagen>("picImagen", i)->borde(), i != 2) << i;
@@ -248,9 +263,9 @@ TEST_F(Dialogos, TheAboutPairAnimatesAndTheLinkOpensTheSiteOnce) {
     QTest::mouseClick(enlace, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(web.abiertas, std::vector<std::string>{"https://www.corvantiso.example/"});
     EXPECT_TRUE(v.dialogo->isVisible());
-    const int esperas = static_cast<int>(std::count(registro.begin(), registro.end(), "espera 15000000"));
-    QTest::qWait(350);
-    EXPECT_GT(std::count(registro.begin(), registro.end(), "espera 15000000"), esperas) << "still animating";
+    EXPECT_EQ(registro.back(), "espera 15000000");
+    juego->valor = 1'000'000;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return registro.back() == "espera 1000000"; }, 1000)) << "still animating, at the new setting";
 }
 
 } // namespace

@@ -1,10 +1,9 @@
-// Valor.dat as read from any content, the key-image window and the exposure window.
+// Valor.dat as read from any content, and the key image's secret draw.
 #include "AzarMezclado.h"
 #include "DirectorioTemporal.h"
 #include "Falsos.h"
 #include "ValorDat.h"
 #include "frmClave.h"
-#include "frmDuracion.h"
 
 #include <gtest/gtest.h>
 
@@ -24,24 +23,6 @@ TEST(ValorDat, AnyContentReadsAsASaneSetting) {
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "missing file";
     std::filesystem::create_directory(dir.ruta / "Valor.dat");
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "unreadable file";
-}
-
-TEST(frmClave, EveryOpeningResetsTheKeyAndAClickMarksOnePicture) {
-    Registro registro;
-    DialogoFalso d(registro);
-    frmClave f;
-    f.clave = "tenis.bmp";
-    f.Form_Load(d);
-    EXPECT_EQ(f.clave, "cataplás.bmp") << "opening resets the key";
-    ASSERT_EQ(registro.size(), 12u);
-    EXPECT_EQ(registro[4], "picImagen(5)=castillo.bmp");
-    f.picImagen_Click(d, 5);
-    f.picImagen_Click(d, 2);
-    EXPECT_EQ(f.clave, "seta.bmp");
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(d.bordes.at({"picImagen", i}), i != 2) << i;
-    f.cmdAceptar_Click(d);
-    EXPECT_TRUE(d.cerrado);
-    EXPECT_EQ(f.clave, "seta.bmp");
 }
 
 TEST(frmClave, TheSecretDrawIsUniformOverTheTwelveAndReplacesAClickedChoice) {
@@ -67,40 +48,5 @@ TEST(frmClave, TheSecretDrawIsUniformOverTheTwelveAndReplacesAClickedChoice) {
         double chi = 0;
         for (const auto& [imagen, n] : veces) chi += (n - sorteos / 12.0) * (n - sorteos / 12.0) / (sorteos / 12.0);
         EXPECT_LT(chi, 31.26) << "avance " << avance;
-    }
-}
-
-TEST(frmDuración, GuardarStoresTheExactBytesCancelNothingAndAFailedWriteIsSaidOnce) {
-    // Moved to `ajuste`, then closed by Guardar or Cancelar, over a file that can or cannot be written.
-    struct Caso {
-        int ajuste;
-        bool guardar, escribible;
-        std::string bytes;  // Valor.dat afterwards
-    };
-    for (const Caso& c : {Caso{1, true, true, " 1 \r\n"}, Caso{15, true, true, " 15 \r\n"}, Caso{300, true, true, " 300 \r\n"},
-                          Caso{7, false, true, " 40 \r\n"}, Caso{9, true, false, ""}}) {
-        DirectorioTemporal dir;
-        if (c.escribible) dir.escribir("Valor.dat", " 40 \r\n");
-        else std::filesystem::create_directory(dir.ruta / "Valor.dat");  // cannot be replaced by a file
-        Registro registro;
-        DialogoFalso d(registro);
-        std::int16_t valoracion = 40;
-        std::int32_t valor = 40'000'000;
-        frmDuración f(d, valoracion, valor, dir.ruta);
-        f.Form_Load();
-        EXPECT_EQ(d.valor("vsbDuración"), 40);
-        EXPECT_EQ(d.caption("lblDuración"), "Duración:  40");
-        d.valores["vsbDuración"] = c.ajuste;
-        f.vsbDuración_Change();
-        EXPECT_EQ(d.caption("lblDuración"), "Duración:  " + std::to_string(c.ajuste));
-        c.guardar ? f.cmdGuardar_Click() : f.cmdCancelar_Click();
-        EXPECT_TRUE(d.cerrado);
-        EXPECT_EQ(valoracion, c.guardar ? c.ajuste : 40) << c.ajuste;
-        EXPECT_EQ(valor, (c.guardar ? c.ajuste : 40) * 1'000'000) << "the new setting applies for this run";
-        if (c.escribible) EXPECT_EQ(dir.leer("Valor.dat"), c.bytes);
-        else EXPECT_TRUE(std::filesystem::is_directory(dir.ruta / "Valor.dat"));
-        const long avisos = std::count(registro.begin(), registro.end(),
-                                       std::string("mensaje Duración de exposición: ") + kMensajeValorNoGuardado);
-        EXPECT_EQ(avisos, c.escribible ? 0 : 1) << c.ajuste;
     }
 }
