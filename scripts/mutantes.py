@@ -18,7 +18,7 @@ import tempfile
 
 RAIZ = pathlib.Path(__file__).resolve().parent.parent
 PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "help_test", "board_test",
-           "windows_test", "dialogos_test"]
+           "ventanas_test"]
 
 
 def leer_mutantes(filtro):
