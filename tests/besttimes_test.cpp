@@ -1,7 +1,6 @@
 // The best-times file: bytes on disk, damaged files, the time order and insertion.
 #include "ArchivoPuntuaciones.h"
 #include "Clasificacion.h"
-#include "Cp1252.h"
 #include "DirectorioTemporal.h"
 #include "Falsos.h"
 #include "frmDiezPrimeros.h"
@@ -10,19 +9,51 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
-#include <tuple>
 #include <optional>
 #include <thread>
 #include <unistd.h>
 
 using namespace gemelario;
-using gemelario::prueba::DirectorioTemporal;
+using namespace gemelario::prueba;
 
 namespace {
 
-std::string registroDe(const std::string& archivo, int n) { return archivo.substr((n - 1) * 66, 66); }
+const std::string kFabrica = ArchivoPuntuaciones::BytesTablaInicial();
+
+std::string pad(std::string s, std::size_t n) {
+    s.resize(n, ' ');
+    return s;
+}
+
+// One record as its bytes, written out field by field.
+std::string bytesDe(const std::string& texto, const std::string& tiempo, const std::string& nombre, const std::string& fecha) {
+    return pad(texto, 9) + pad(tiempo, 11) + pad(nombre, 32) + pad(fecha, 14);
+}
+
+// What the record and table windows' logic works with: a best-times directory, the recording fakes.
+struct Ventanas {
+    DirectorioTemporal propio;
+    std::filesystem::path dir = propio.ruta;
+    Registro registro;
+    RelojFalso reloj;
+    PitidoFalso pitido{registro};
+    VentanaFalsa principal{registro};
+    Module1 module1;
+    DialogoFalso d{registro};
+    std::string total = "00:01:09";
+
+    // The new-record window: opened, the name typed and Aceptar pressed.
+    std::unique_ptr<frmDiezPrimeros> record(const std::string& nombre) {
+        auto f = std::make_unique<frmDiezPrimeros>(d, principal, reloj, pitido, module1, total, dir);
+        d.alCerrar = [p = f.get()] { p->Form_QueryUnload(); };
+        f->Form_Load();
+        d.escribir("txtNombre", nombre);
+        f->cmdAceptar_Click();
+        return f;
+    }
+    std::string tabla() const { return propio.leer("Gemelario.rnd"); }
+};
 
 } // namespace
 
@@ -84,29 +115,25 @@ TEST(ArchivoPuntuacionesBytes, NamesArePaddedCutAndStoredInWindows1252) {
 
 TEST(ArchivoPuntuacionesBytes, BytesAfterRecordTenAndUndefinedBytesSurviveWrites) {
     DirectorioTemporal dir;
-    std::string original = ArchivoPuntuaciones::BytesTablaInicial();
+    std::string original = kFabrica;
     original[20] = '\x81';  // a byte Windows-1252 leaves undefined, inside record 1's name
-    original += std::string("cola\x00\xff", 6);
-    dir.escribir("Gemelario.rnd", original);
+    const std::string cola("cola\x00\xff", 6);
+    dir.escribir("Gemelario.rnd", original + cola);
     Puntuacion registro;
     {
         ArchivoPuntuaciones archivo(dir.ruta, registro);
         InsertarPuntuacion(archivo, registro, 1, {" 1s", "00:00:01", "Ana", "6-12-2026"});
         ASSERT_TRUE(archivo.Cerrar());
     }
-    std::string bytes = dir.leer("Gemelario.rnd");
-    ASSERT_EQ(bytes.size(), 666u);
-    EXPECT_EQ(bytes.substr(660), std::string("cola\x00\xff", 6));
-    EXPECT_EQ(registroDe(bytes, 2), registroDe(original, 1)) << "a moved record keeps its exact bytes";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), bytesDe(" 1s", "00:00:01", "Ana", "6-12-2026") + original.substr(0, 594) + cola)
+        << "a moved record keeps its exact bytes";
     ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
-    bytes = dir.leer("Gemelario.rnd");
-    EXPECT_EQ(bytes.substr(0, 660), ArchivoPuntuaciones::BytesTablaInicial());
-    EXPECT_EQ(bytes.substr(660), std::string("cola\x00\xff", 6)) << "the reset keeps the tail too";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica + cola) << "the reset keeps the tail too";
 }
 
 TEST(ArchivoPuntuacionesDefensivo, AMissingEmptyOrShortFileGetsTheFactoryTableAndAShortOneIsKept) {
     DirectorioTemporal dir;
-    const std::string corto = ArchivoPuntuaciones::BytesTablaInicial().substr(0, 200) + "\x01\x02";
+    const std::string corto = kFabrica.substr(0, 200) + "\x01\x02";
     // (file before, the copy it leaves): none for a missing or empty file, then the first free name.
     for (const auto& [antes, copia] : {std::pair<std::optional<std::string>, std::string>{std::nullopt, ""}, {"", ""},
                                        {corto, "Gemelario.rnd.bak"}, {"otro", "Gemelario.rnd.bak1"}}) {
@@ -118,60 +145,13 @@ TEST(ArchivoPuntuacionesDefensivo, AMissingEmptyOrShortFileGetsTheFactoryTableAn
             archivo.LeerPuntuacion(10);
             EXPECT_EQ(registro.tiempo, "00:02:15   ");
         }
-        EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-        if (!copia.empty()) {
-            EXPECT_EQ(dir.leer(copia), *antes);
-        }
+        EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica);
+        if (!copia.empty()) { EXPECT_EQ(dir.leer(copia), *antes); }
     }
     EXPECT_EQ(dir.leer("Gemelario.rnd.bak"), corto) << "an empty file is not kept; an earlier copy never overwritten";
 }
 
-// ---- The new-record window and the best-times window, through a recording dialog.
-
-namespace {
-
-using gemelario::prueba::DialogoFalso;
-using gemelario::prueba::Registro;
-using gemelario::prueba::RelojFalso;
-using gemelario::prueba::PitidoFalso;
-using gemelario::prueba::VentanaFalsa;
-
-std::string pad(std::string s, std::size_t n) {
-    s.resize(n, ' ');
-    return s;
-}
-
-// One record as its bytes, written out field by field.
-std::string bytesDe(const char* texto, const char* tiempo, const std::string& nombre, const char* fecha) {
-    return pad(texto, 9) + pad(tiempo, 11) + pad(nombre, 32) + pad(fecha, 14);
-}
-
-struct Record {
-    DirectorioTemporal dir;
-    Registro registro;
-    RelojFalso reloj;
-    PitidoFalso pitido{registro};
-    VentanaFalsa principal{registro};
-    Module1 module1;
-    std::string total = "00:01:09";
-
-    // Opens the window, types the name (when given) and presses Aceptar.
-    std::unique_ptr<frmDiezPrimeros> jugar(DialogoFalso& d, const std::optional<std::string>& nombre) {
-        auto f = std::make_unique<frmDiezPrimeros>(d, principal, reloj, pitido, module1, total, dir.ruta);
-        d.alCerrar = [p = f.get()] { p->Form_QueryUnload(); };
-        f->Form_Load();
-        if (nombre) {
-            d.escribir("txtNombre", *nombre);
-            f->cmdAceptar_Click();
-        }
-        return f;
-    }
-};
-
-} // namespace
-
 TEST(frmDiezPrimeros, RankOneMiddleAndTenMoveTheRecordsBelowDown) {
-    const std::string fabrica = ArchivoPuntuaciones::BytesTablaInicial();
     struct Caso {
         const char* total;
         int rango;
@@ -180,38 +160,34 @@ TEST(frmDiezPrimeros, RankOneMiddleAndTenMoveTheRecordsBelowDown) {
     for (const Caso c : {Caso{"00:00:07", 1, "¡Enhorabuena, has superado el anterior récord! Introduce tu nombre y la fecha"},
                          Caso{"00:01:08", 4, "Has conseguido ponerte en la 4ª posición. Introduce tu nombre y la fecha"},
                          Caso{"00:02:14", 10, "Has conseguido ponerte en la 10ª posición. Introduce tu nombre y la fecha"}}) {
-        Record r;
-        r.total = c.total;
-        r.reloj.fecha = {6, 3, 2027};
-        DialogoFalso d(r.registro);
-        r.jugar(d, "Ana");
-        EXPECT_EQ(d.caption("lblComentario", 0), c.comentario);
-        EXPECT_EQ(d.caption("lblTiempo", 0), c.total);
-        const std::string nuevo = bytesDe(TextoTiempo(c.total).c_str(), c.total, "Ana", "6-3-2027");
+        Ventanas v;
+        v.reloj.fecha = {6, 3, 2027};
+        v.total = c.total;
+        v.record("Ana");
+        EXPECT_EQ(v.d.caption("lblComentario"), c.comentario);
+        EXPECT_EQ(v.d.caption("lblTiempo"), c.total);
         const std::size_t antes = static_cast<std::size_t>(c.rango - 1) * 66;
-        EXPECT_EQ(r.dir.leer("Gemelario.rnd"), fabrica.substr(0, antes) + nuevo + fabrica.substr(antes, 660 - antes - 66))
+        EXPECT_EQ(v.tabla(), kFabrica.substr(0, antes) + bytesDe(TextoTiempo(c.total), c.total, "Ana", "6-3-2027") +
+                                 kFabrica.substr(antes, 594 - antes))
             << c.total;
-        EXPECT_EQ(std::vector<std::string>(r.registro.begin(), r.registro.begin() + 2),
-                  (Registro{"mnuNuevo=off", "mnuImagen=off"}));
-        EXPECT_EQ(r.registro.back(), "modal 1") << "the table is shown on top";
+        EXPECT_EQ(Registro(v.registro.begin(), v.registro.begin() + 2), (Registro{"mnuNuevo=off", "mnuImagen=off"}));
+        EXPECT_EQ(v.registro.back(), "modal 1") << "the table is shown on top";
     }
-    EXPECT_EQ(bytesDe(TextoTiempo("00:01:08").c_str(), "", "", ""), pad(" 1m 8s", 66));
+    EXPECT_EQ(TextoTiempo("00:01:08"), " 1m 8s");
 }
 
 TEST(frmDiezPrimeros, AnEmptyNameIsRefusedButTheCloseBoxStoresIt) {
-    Record r;
-    DialogoFalso d(r.registro);
-    auto f = r.jugar(d, std::string());
-    const Registro fin(r.registro.end() - 3, r.registro.end());
-    EXPECT_EQ(fin, (Registro{"pitido", "mensaje Nombre: Escribe tu nombre.", "foco txtNombre"}));
-    EXPECT_FALSE(d.cerrado);
-    EXPECT_EQ(r.dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial()) << "nothing written";
-    d.cerrar();  // the close box
-    EXPECT_EQ(r.dir.leer("Gemelario.rnd").substr(3 * 66 + 20, 32), std::string(32, ' '));
-    Record blancos;
-    DialogoFalso e(blancos.registro);
-    blancos.jugar(e, std::string("   "));
-    EXPECT_TRUE(e.cerrado) << "a name of blanks is a name";
+    Ventanas v;
+    auto f = v.record("");
+    EXPECT_EQ(Registro(v.registro.end() - 3, v.registro.end()),
+              (Registro{"pitido", "mensaje Nombre: Escribe tu nombre.", "foco txtNombre"}));
+    EXPECT_FALSE(v.d.cerrado);
+    EXPECT_EQ(v.tabla(), kFabrica) << "nothing written";
+    v.d.cerrar();  // the close box
+    EXPECT_EQ(v.tabla().substr(3 * 66 + 20, 32), std::string(32, ' '));
+    Ventanas blancos;
+    blancos.record("   ");
+    EXPECT_TRUE(blancos.d.cerrado) << "a name of blanks is a name";
 }
 
 TEST(frmDiezPrimeros, TwoCopiesStoringAtOnceLoseNoRecord) {
@@ -221,19 +197,11 @@ TEST(frmDiezPrimeros, TwoCopiesStoringAtOnceLoseNoRecord) {
         for (int n = 0; n < 10; ++n) lenta += bytesDe(" 59m 59s", "23:59:59", "Nadie", "1-1-2000");
         dir.escribir("Gemelario.rnd", lenta);
         auto copia = [&dir](int cual) {
-            Registro registro;
-            RelojFalso reloj;
-            PitidoFalso pitido{registro};
-            VentanaFalsa principal{registro};
-            Module1 module1;
             for (int k = 0; k < 5; ++k) {
-                const std::string total = FormatoHora(1000 + 10 * k + cual);
-                DialogoFalso d(registro);
-                frmDiezPrimeros f(d, principal, reloj, pitido, module1, total, dir.ruta);
-                d.alCerrar = [&f] { f.Form_QueryUnload(); };
-                f.Form_Load();
-                d.escribir("txtNombre", "c" + std::to_string(cual) + "k" + std::to_string(k));
-                f.cmdAceptar_Click();
+                Ventanas v;
+                v.dir = dir.ruta;
+                v.total = FormatoHora(1000 + 10 * k + cual);
+                v.record("c" + std::to_string(cual) + "k" + std::to_string(k));
             }
         };
         std::thread a(copia, 0), b(copia, 1);
@@ -251,68 +219,50 @@ TEST(frmDiezPrimeros, TwoCopiesStoringAtOnceLoseNoRecord) {
 
 TEST(frmDiezPrimeros, AnUnwritableTableKeepsItsBytesSaysSoAndStillShowsTheTable) {
     // Run as a user who cannot write the directory (root writes anywhere, so drop to nobody).
-    DirectorioTemporal dir;
-    dir.escribir("Gemelario.rnd", ArchivoPuntuaciones::BytesTablaInicial());
-    std::filesystem::permissions(dir.ruta, std::filesystem::perms(0555));
-    std::filesystem::permissions(dir.ruta / "Gemelario.rnd", std::filesystem::perms(0444));
+    Ventanas v;
+    v.propio.escribir("Gemelario.rnd", kFabrica);
+    std::filesystem::permissions(v.dir, std::filesystem::perms(0555));
     EXPECT_EXIT(
         {
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::exit(3);
-            Record r;
-            r.dir.ruta = dir.ruta;
-            DialogoFalso d(r.registro);
-            r.jugar(d, "Ana");
-            const bool aviso = std::count(r.registro.begin(), r.registro.end(),
+            v.record("Ana");
+            const bool aviso = std::count(v.registro.begin(), v.registro.end(),
                                           std::string("mensaje Gemelario: ") + kMensajeRecordNoGuardado) == 1;
-            const bool intacta = r.dir.leer("Gemelario.rnd") == ArchivoPuntuaciones::BytesTablaInicial();
-            r.dir.ruta.clear();
-            std::exit(aviso && intacta && r.registro.back() == "modal 1" ? 0 : 1);
+            std::exit(aviso && v.tabla() == kFabrica && v.registro.back() == "modal 1" ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
-    std::filesystem::permissions(dir.ruta, std::filesystem::perms(0700));
+    std::filesystem::permissions(v.dir, std::filesystem::perms(0700));
 }
 
 TEST(frmPuntuaciones, ShowsTheTableCentresTimesUnderAMinuteAndOffersTheReset) {
     struct Caso {
         const char* como;
-        std::vector<int> segundos;  // the ten stored times
+        std::vector<int> segundos;  // the ten stored times; none: no file, the factory table
         bool restablecer;
     };
-    for (const Caso& c : {Caso{"factory", {59, 68, 68, 70, 85, 93, 112, 125, 129, 135}, false},
-                          Caso{"all under a minute", {1, 2, 3, 4, 5, 6, 7, 8, 9, 59}, true},
+    const std::vector<int> fabrica{59, 68, 68, 70, 85, 93, 112, 125, 129, 135};
+    for (const Caso& c : {Caso{"factory", {}, false}, Caso{"all under a minute", {1, 2, 3, 4, 5, 6, 7, 8, 9, 59}, true},
                           Caso{"tenth at 1 h 0 min 5 s", {1, 2, 3, 4, 5, 6, 7, 8, 9, 3605}, true}}) {
-        DirectorioTemporal dir;
+        Ventanas v;
         std::string tabla;
-        for (int s : c.segundos) tabla += bytesDe(TextoTiempo(FormatoHora(s)).c_str(), FormatoHora(s).c_str(), "Gemelario", "21-3-2000");
-        dir.escribir("Gemelario.rnd", tabla);
-        Registro registro;
-        DialogoFalso d(registro);
-        VentanaFalsa principal(registro);
-        Module1 module1;
-        frmPuntuaciones f(d, principal, module1, dir.ruta);
+        for (int s : c.segundos) tabla += bytesDe(TextoTiempo(FormatoHora(s)), FormatoHora(s), "Gemelario", "21-3-2000");
+        if (!tabla.empty()) v.propio.escribir("Gemelario.rnd", tabla);
+        frmPuntuaciones f(v.d, v.principal, v.module1, v.dir);
         f.Form_Load();
+        const char* textos[] = {" 59s", " 1m 8s", " 1m 8s", " 1m 10s", " 1m 25s", " 1m 33s", " 1m 52s", " 2m 5s", " 2m 9s", " 2m 15s"};
         for (int i = 1; i <= 10; ++i) {
-            const int s = c.segundos[i - 1];
-            EXPECT_EQ(d.centrado("lblTiempo", i), i > 1 && s / 60 % 60 == 0) << c.como << " row " << i;
-            EXPECT_EQ(d.caption("lblNombre", i), pad("Gemelario", 32)) << "as read, blanks included";
-            EXPECT_EQ(d.caption("lblFecha", i), "21-3-2000");
+            const int s = (c.segundos.empty() ? fabrica : c.segundos)[i - 1];
+            EXPECT_EQ(v.d.centrado("lblTiempo", i), i > 1 && s / 60 % 60 == 0) << c.como << " row " << i;
+            if (c.segundos.empty()) { EXPECT_EQ(v.d.caption("lblTiempo", i), textos[i - 1]); }
+            EXPECT_EQ(v.d.caption("lblNombre", i), pad("Gemelario", 32)) << "as read, blanks included";
+            EXPECT_EQ(v.d.caption("lblFecha", i), "21-3-2000");
         }
-        EXPECT_EQ(d.visibles["cmdRestablecer"], c.restablecer) << c.como;
-        if (c.restablecer) {
-            d.alCerrar = [&f] { f.Form_QueryUnload(); };
-            f.cmdRestablecer_Click();
-            EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-            EXPECT_TRUE(d.cerrado);
-            EXPECT_EQ(Registro(registro.end() - 3, registro.end()), (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"}));
-        }
+        EXPECT_EQ(v.d.visibles["cmdRestablecer"], c.restablecer) << c.como;
+        if (!c.restablecer) continue;
+        v.d.alCerrar = [&f] { f.Form_QueryUnload(); };
+        f.cmdRestablecer_Click();
+        EXPECT_EQ(v.tabla(), kFabrica);
+        EXPECT_TRUE(v.d.cerrado);
+        EXPECT_EQ(Registro(v.registro.end() - 3, v.registro.end()), (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"}));
     }
-    Registro registro;
-    DialogoFalso d(registro);
-    VentanaFalsa principal(registro);
-    Module1 module1;
-    DirectorioTemporal dir;
-    frmPuntuaciones f(d, principal, module1, dir.ruta);
-    f.Form_Load();
-    const char* esperados[] = {"59s", "1m 8s", "1m 8s", "1m 10s", "1m 25s", "1m 33s", "1m 52s", "2m 5s", "2m 9s", "2m 15s"};
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(d.caption("lblTiempo", i), std::string(" ") + esperados[i - 1]);
 }
