@@ -45,55 +45,44 @@ const QPoint kMuestra(53, 30);
 
 class Ventana : public ::testing::Test, protected EntornoTablero {
 protected:
-    std::unique_ptr<CargadorImagenes> imagenes;
-    std::unique_ptr<VentanaPrincipal> ventana;
-    std::unique_ptr<frmGemelario> juego;
     int terminaciones = 0;
+    CargadorImagenes imagenes{dir.ruta};
+    VentanaPrincipal ventana{imagenes, [this] { ++terminaciones; }};
+    std::unique_ptr<frmGemelario> juego = crearJuego(ventana);
 
     void SetUp() override {
-        imagenes = std::make_unique<CargadorImagenes>(dir.ruta);
-        ventana = std::make_unique<VentanaPrincipal>(*imagenes, [this] { ++terminaciones; });
-        juego = crearJuego(*ventana);
-        ventana->conectar(*juego);
+        ventana.conectar(*juego);
         juego->Form_Load();
-        ventana->mostrarCentrada();
-        ventana->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(ventana.get()));
+        ventana.mostrarCentrada();
+        ventana.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
     }
 
-    void TearDown() override {
-        juego.reset();
-        ventana.reset();
-    }
-
-    QImage captura() const { return QGuiApplication::primaryScreen()->grabWindow(ventana->winId()).toImage(); }
+    QImage captura() const { return QGuiApplication::primaryScreen()->grabWindow(ventana.winId()).toImage(); }
 
     // The colour at the middle of cell i on what the window has painted.
-    QRgb centroCasilla(const QImage& c, int i) const {
-        const QPoint p = ventana->picDibujo(i)->mapTo(ventana.get(), kMuestra);
-        return c.pixel(p);
-    }
+    QRgb centroCasilla(const QImage& c, int i) const { return c.pixel(ventana.picDibujo(i)->mapTo(&ventana, kMuestra)); }
 
     std::vector<int> celdasDe(const std::string& imagen) const { return EntornoTablero::celdasDe(*juego, imagen); }
 
     // A real click: through the window, which finds the control under the point.
     void clic(QPoint enSuperficie) {
-        QTest::mouseClick(ventana->windowHandle(), Qt::LeftButton, {}, ventana->superficie()->mapTo(ventana.get(), enSuperficie));
+        QTest::mouseClick(ventana.windowHandle(), Qt::LeftButton, {}, ventana.superficie()->mapTo(&ventana, enSuperficie));
     }
     void dobleClic(QPoint enSuperficie) {
-        QTest::mouseDClick(ventana->windowHandle(), Qt::LeftButton, {}, ventana->superficie()->mapTo(ventana.get(), enSuperficie));
+        QTest::mouseDClick(ventana.windowHandle(), Qt::LeftButton, {}, ventana.superficie()->mapTo(&ventana, enSuperficie));
     }
-    void clicCasilla(int i) { clic(ventana->picDibujo(i)->geometry().center()); }
+    void clicCasilla(int i) { clic(ventana.picDibujo(i)->geometry().center()); }
 };
 
 TEST_F(Ventana, EveryControlStandsWhereItsLayoutTableSays) {
     const Formulario& f = LayoutGemelario();
-    EXPECT_EQ(ventana->superficie()->size(), QSize(794, 548));
-    EXPECT_EQ(ventana->windowTitle(), "Gemelario");
+    EXPECT_EQ(ventana.superficie()->size(), QSize(794, 548));
+    EXPECT_EQ(ventana.windowTitle(), "Gemelario");
     int comprobados = 0;
     for (const Control& c : f.controles) {
         if (c.tipo == Tipo::Temporizador) continue;
-        QWidget* w = ventana->findChild<QWidget*>(
+        QWidget* w = ventana.findChild<QWidget*>(
             QString::fromStdString(c.indice ? c.nombre + "(" + std::to_string(c.indice) + ")" : c.nombre));
         ASSERT_NE(w, nullptr) << c.nombre << c.indice;
         EXPECT_EQ(w->geometry(), QRect(c.left / 15, c.top / 15, c.width / 15, c.height / 15)) << c.nombre << c.indice;
@@ -101,23 +90,20 @@ TEST_F(Ventana, EveryControlStandsWhereItsLayoutTableSays) {
         ++comprobados;
     }
     EXPECT_EQ(comprobados, 51);
-    EXPECT_EQ(ventana->picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
-    EXPECT_EQ(ventana->txtClave(1)->geometry().topLeft(), QPoint(48, 48));
-    EXPECT_EQ(ventana->tmrSegundos()->interval(), 100);
-    EXPECT_TRUE(ventana->tmrSegundos()->isActive());
-    EXPECT_EQ(ventana->minimumSize(), ventana->maximumSize());
-    EXPECT_FALSE(ventana->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(ventana->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(ventana->windowFlags() & Qt::WindowCloseButtonHint);
-    const QRect pantalla = ventana->screen()->availableGeometry();
-    EXPECT_LE(std::abs(ventana->frameGeometry().center().x() - pantalla.center().x()), 3);
-    EXPECT_LE(std::abs(ventana->frameGeometry().center().y() - pantalla.center().y()), 3);
+    EXPECT_EQ(ventana.picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
+    EXPECT_EQ(ventana.txtClave(1)->geometry().topLeft(), QPoint(48, 48));
+    EXPECT_EQ(ventana.tmrSegundos()->interval(), 100);
+    EXPECT_TRUE(ventana.tmrSegundos()->isActive());
+    EXPECT_EQ(ventana.minimumSize(), ventana.maximumSize());
+    const auto botones = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    EXPECT_EQ(ventana.windowFlags() & botones, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    EXPECT_LE((ventana.frameGeometry().center() - ventana.screen()->availableGeometry().center()).manhattanLength(), 4);
 }
 
 TEST_F(Ventana, TabWalksTheCellsInOrderAndEndsOnTheHiddenExitButton) {
-    ventana->mostrarTxtClave(2, true);
+    ventana.mostrarTxtClave(2, true);
     QStringList recorrido;
-    QWidget* foco = ventana->picDibujo(1);
+    QWidget* foco = ventana.picDibujo(1);
     foco->setFocus();
     for (int paso = 0; paso < 27; ++paso) {
         recorrido << QApplication::focusWidget()->objectName();
@@ -130,22 +116,22 @@ TEST_F(Ventana, TabWalksTheCellsInOrderAndEndsOnTheHiddenExitButton) {
 }
 
 TEST_F(Ventana, FrontToBackOrderDecidesWhatAPointShows) {
-    QWidget* s = ventana->superficie();
-    EXPECT_EQ(s->childAt(ventana->cmdSalir()->geometry().center()), ventana->picDibujo(1)) << "the exit button hides behind cell 1";
-    ventana->mostrarTxtClave(7, true);
-    EXPECT_EQ(s->childAt(ventana->txtClave(7)->geometry().center()), ventana->txtClave(7));
-    const QRect reloj = ventana->lblTiempoWidget()->geometry();
-    EXPECT_EQ(s->childAt(reloj.topLeft() + QPoint(2, 1)), ventana->picDibujo(9)) << "middle cells cover the clock";
-    EXPECT_EQ(s->childAt(reloj.center()), ventana->lblTiempoWidget()) << "it shows in the gaps";
-    EXPECT_EQ(s->childAt(QPoint(100, 393)), ventana->picDibujo(13)) << "cells cover the message line's edges";
-    EXPECT_EQ(s->childAt(QPoint(100, 400)), ventana->lblClaveWidget());
+    QWidget* s = ventana.superficie();
+    EXPECT_EQ(s->childAt(ventana.cmdSalir()->geometry().center()), ventana.picDibujo(1)) << "the exit button hides behind cell 1";
+    ventana.mostrarTxtClave(7, true);
+    EXPECT_EQ(s->childAt(ventana.txtClave(7)->geometry().center()), ventana.txtClave(7));
+    const QRect reloj = ventana.lblTiempoWidget()->geometry();
+    EXPECT_EQ(s->childAt(reloj.topLeft() + QPoint(2, 1)), ventana.picDibujo(9)) << "middle cells cover the clock";
+    EXPECT_EQ(s->childAt(reloj.center()), ventana.lblTiempoWidget()) << "it shows in the gaps";
+    EXPECT_EQ(s->childAt(QPoint(100, 393)), ventana.picDibujo(13)) << "cells cover the message line's edges";
+    EXPECT_EQ(s->childAt(QPoint(100, 400)), ventana.lblClaveWidget());
 }
 
 TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparatorsAndTheLogicReachesTheRealItems) {
     // The tree as shown; then, for each item the logic enables, the items left enabled ("+") or not.
     auto arbol = [&] {
         QStringList t;
-        for (QAction* m : ventana->menuBar()->actions()) {
+        for (QAction* m : ventana.menuBar()->actions()) {
             t << m->text();
             for (QAction* a : m->menu()->actions())
                 t << (a->isSeparator() ? QString("-") : (a->isEnabled() ? "+" : " ") + a->text() + " " + a->shortcut().toString());
@@ -157,55 +143,55 @@ TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparatorsAndTheLogicReachesT
                        "&Ayuda|+Normas del juego |-|+Acerca de... ");
     for (const auto& [menu, caption] : {std::pair{Menu::Nuevo, "Nuevo Ctrl+N"}, std::pair{Menu::Tabla, "Tabla de puntuaciones Ctrl+P"},
                                          std::pair{Menu::Imagen, "Imagen clave Ctrl+C"}}) {
-        ventana->habilitarMenu(menu, false);
+        ventana.habilitarMenu(menu, false);
         const std::string t = arbol();
         EXPECT_NE(t.find(std::string(" ") + caption), std::string::npos) << caption;
         EXPECT_EQ(QString::fromStdString(t).count("|+"), 6) << caption << ": only that item is disabled";
-        ventana->habilitarMenu(menu, true);
+        ventana.habilitarMenu(menu, true);
     }
 }
 
 TEST_F(Ventana, AClickReleasedOffTheCellDoesNotTurnIt) {
     juego->mnuNuevo_Click();
-    auto enVentana = [&](int celda) { return ventana->picDibujo(celda)->mapTo(ventana.get(), QPoint(53, 57)); };
-    QTest::mousePress(ventana->windowHandle(), Qt::LeftButton, {}, enVentana(3));
-    QTest::mouseRelease(ventana->windowHandle(), Qt::LeftButton, {}, enVentana(4));
-    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado("reverso.bmp"));
-    EXPECT_EQ(ventana->picDibujo(4)->imagen(), DibujoIncorporado("reverso.bmp"));
+    auto enVentana = [&](int celda) { return ventana.picDibujo(celda)->mapTo(&ventana, QPoint(53, 57)); };
+    QTest::mousePress(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(3));
+    QTest::mouseRelease(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(4));
+    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado("reverso.bmp"));
+    EXPECT_EQ(ventana.picDibujo(4)->imagen(), DibujoIncorporado("reverso.bmp"));
     EXPECT_EQ(juego->pulsaciones, 0);
     clicCasilla(3);
-    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
+    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
 }
 
 TEST_F(Ventana, ShortcutsReachTheirCommandsAndADisabledItemIgnoresIt) {
-    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
     EXPECT_TRUE(juego->enJuego);
-    EXPECT_FALSE(ventana->accion("mnuNuevo")->isEnabled());
+    EXPECT_FALSE(ventana.accion("mnuNuevo")->isEnabled());
     const int inicio = juego->horaInicio;
     reloj.hora += 30;
-    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(juego->horaInicio, inicio) << "a disabled item ignores its shortcut";
     std::vector<Modal> abiertas;
     for (Modal m : {Modal::Duracion, Modal::Puntuaciones, Modal::Clave})
-        ventana->registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
-    for (Qt::Key k : {Qt::Key_D, Qt::Key_P, Qt::Key_C}) QTest::keyClick(ventana.get(), k, Qt::ControlModifier);
+        ventana.registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
+    for (Qt::Key k : {Qt::Key_D, Qt::Key_P, Qt::Key_C}) QTest::keyClick(&ventana, k, Qt::ControlModifier);
     EXPECT_EQ(abiertas, std::vector<Modal>{Modal::Duracion}) << "the table and the key image stay closed during a game";
     EXPECT_EQ(terminaciones, 0);
-    QTest::keyClick(ventana.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(&ventana, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(terminaciones, 1);
 }
 
 TEST_F(Ventana, EscEndsTheProgramAndEnterPressesNothing) {
-    QTest::keyClick(ventana->picDibujo(1), Qt::Key_Return);
-    QTest::keyClick(ventana->picDibujo(1), Qt::Key_Enter);
+    QTest::keyClick(ventana.picDibujo(1), Qt::Key_Return);
+    QTest::keyClick(ventana.picDibujo(1), Qt::Key_Enter);
     EXPECT_EQ(terminaciones, 0);
-    ventana->cmdSalir()->setFocus();
-    QTest::keyClick(ventana->cmdSalir(), Qt::Key_Return);
+    ventana.cmdSalir()->setFocus();
+    QTest::keyClick(ventana.cmdSalir(), Qt::Key_Return);
     EXPECT_EQ(terminaciones, 0) << "not even on the focused exit button";
     juego->mnuNuevo_Click();
-    QTest::keyClick(ventana->picDibujo(5), Qt::Key_Escape);
+    QTest::keyClick(ventana.picDibujo(5), Qt::Key_Escape);
     EXPECT_EQ(terminaciones, 1);
-    EXPECT_FALSE(ventana->isVisible());
+    EXPECT_FALSE(ventana.isVisible());
 }
 
 TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
@@ -216,59 +202,59 @@ TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
         const std::string img = TablaImagenes()[k];
         if (img == "seta.bmp" || img == "tenis.bmp") continue;
         if (resuelta) {  // space on a solved cell in the middle of the game: no reveal, nothing turns
-            ventana->picDibujo(resuelta)->setFocus();
-            QTest::keyClick(ventana->picDibujo(resuelta), Qt::Key_Space);
-            ASSERT_EQ(ventana->lblClaveWidget()->texto(), "") << "space in the middle of a game does nothing";
+            ventana.picDibujo(resuelta)->setFocus();
+            QTest::keyClick(ventana.picDibujo(resuelta), Qt::Key_Space);
+            ASSERT_EQ(ventana.lblClaveWidget()->texto(), "") << "space in the middle of a game does nothing";
         }
         for (int c : celdasDe(img)) juego->picDibujo_Click(c);
         resuelta = celdasDe(img).at(0);
     }
-    ASSERT_TRUE(ventana->keyPreview());
-    ventana->picDibujo(3)->setFocus();
-    QTest::keyClick(ventana->picDibujo(3), Qt::Key_A);
-    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeFaltan);
-    QTest::keyClick(ventana->picDibujo(3), Qt::Key_Space);
-    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeSinClave);
-    EXPECT_FALSE(ventana->keyPreview());
-    for (int c : celdasDe("seta.bmp")) EXPECT_TRUE(ventana->txtClave(c)->isVisible());
-    ventana->grab().save(capturas() + "/ventana-revelada.png");
+    ASSERT_TRUE(ventana.keyPreview());
+    ventana.picDibujo(3)->setFocus();
+    QTest::keyClick(ventana.picDibujo(3), Qt::Key_A);
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeFaltan);
+    QTest::keyClick(ventana.picDibujo(3), Qt::Key_Space);
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeSinClave);
+    EXPECT_FALSE(ventana.keyPreview());
+    for (int c : celdasDe("seta.bmp")) EXPECT_TRUE(ventana.txtClave(c)->isVisible());
+    ventana.grab().save(capturas() + "/ventana-revelada.png");
 }
 
 TEST_F(Ventana, AClickOnAShownClaveMarkStaysWithTheMark) {
     juego->mnuNuevo_Click();
     const int celda = 8;
-    ventana->mostrarTxtClave(celda, true);
-    const QPoint enMarca = ventana->txtClave(celda)->geometry().center();
+    ventana.mostrarTxtClave(celda, true);
+    const QPoint enMarca = ventana.txtClave(celda)->geometry().center();
     clic(enMarca);
     EXPECT_EQ(juego->pulsaciones, 0);
     EXPECT_EQ(juego->casillaUltima, 0);
-    clic(ventana->picDibujo(celda)->geometry().topLeft() + QPoint(10, 10));
+    clic(ventana.picDibujo(celda)->geometry().topLeft() + QPoint(10, 10));
     EXPECT_EQ(juego->casillaUltima, celda) << "the cell still takes clicks outside the mark";
     bool abierta = false;
-    ventana->registrarModal(Modal::Clave, [&abierta] { abierta = true; });
-    ventana->accion("mnuImagen")->setEnabled(true);
+    ventana.registrarModal(Modal::Clave, [&abierta] { abierta = true; });
+    ventana.accion("mnuImagen")->setEnabled(true);
     clic(enMarca);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(abierta) << "a clicked mark does not keep Ctrl+C from its menu item";
 }
 
 TEST_F(Ventana, ABackgroundClickMaximisesAndControlsKeepTheirPlaces) {
-    clic(ventana->lblClaveWidget()->geometry().center());
-    clic(ventana->lblTiempoWidget()->geometry().center());
-    EXPECT_FALSE(ventana->isMaximized()) << "a click on a label belongs to the label";
-    const QRect antes = ventana->picDibujo(24)->geometry();
+    clic(ventana.lblClaveWidget()->geometry().center());
+    clic(ventana.lblTiempoWidget()->geometry().center());
+    EXPECT_FALSE(ventana.isMaximized()) << "a click on a label belongs to the label";
+    const QRect antes = ventana.picDibujo(24)->geometry();
     clic(QPoint(5, 5));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana->isMaximized(); }));
-    EXPECT_EQ(ventana->picDibujo(24)->geometry(), antes);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.isMaximized(); }));
+    EXPECT_EQ(ventana.picDibujo(24)->geometry(), antes);
     dobleClic(QPoint(5, 5));
-    EXPECT_TRUE(ventana->isMaximized());
+    EXPECT_TRUE(ventana.isMaximized());
 }
 
 TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
     juego->mnuNuevo_Click();
     const int a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
     const int c = celdasDe("tenis.bmp").at(0), d = celdasDe("mochila.bmp").at(0);
-    auto mostrada = [&](int i) { return ventana->picDibujo(i)->imagen() == DibujoIncorporado(juego->imagenCasilla[i]); };
+    auto mostrada = [&](int i) { return ventana.picDibujo(i)->imagen() == DibujoIncorporado(juego->imagenCasilla[i]); };
     std::vector<std::string> vistas;
     espera.alEsperar = [&] {
         vistas.push_back(std::to_string(mostrada(a)) + std::to_string(mostrada(b)) + std::to_string(mostrada(c)) +
@@ -277,7 +263,7 @@ TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
         // The player clicks c, then d, while the pair a, b is held: the clicks wait in the queue.
         for (int celda : {c, d})
             for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                QCoreApplication::postEvent(ventana->picDibujo(celda),
+                QCoreApplication::postEvent(ventana.picDibujo(celda),
                                             new QMouseEvent(t, QPointF(53, 57), QPointF(), Qt::LeftButton,
                                                             t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                                                             Qt::NoModifier));
@@ -299,17 +285,17 @@ TEST_F(Ventana, TheKeyFlashIsSeenAtEveryStep) {
     const QRgb destello = DibujoIncorporado("reverclave.bmp").pixel(kMuestra);
     const QRgb castillo = DibujoIncorporado("castillo.bmp").pixel(kMuestra);
     EXPECT_EQ(vistos, (std::vector<QRgb>{destello, castillo, destello, castillo, destello, castillo}));
-    EXPECT_TRUE(ventana->txtClave(c[0])->isVisible());
-    ventana->grab().save(capturas() + "/ventana-clave.png");
+    EXPECT_TRUE(ventana.txtClave(c[0])->isVisible());
+    ventana.grab().save(capturas() + "/ventana-clave.png");
 }
 
 TEST_F(Ventana, TheClockShowsTheRightHandPartOfItsText) {
     juego->mnuNuevo_Click();
     reloj.hora += 83;
     QTest::qWait(250);
-    EXPECT_EQ(ventana->lblTiempoWidget()->texto(), "00:01:23") << "the timer ticks every 100 ms";
+    EXPECT_EQ(ventana.lblTiempoWidget()->texto(), "00:01:23") << "the timer ticks every 100 ms";
     EXPECT_EQ(juego->Total, "00:01:23");
-    ventana->grab().save(capturas() + "/ventana-reloj.png");
+    ventana.grab().save(capturas() + "/ventana-reloj.png");
 }
 
 TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
@@ -317,17 +303,17 @@ TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
     rojo.fill(QColor(255, 0, 0));
     ASSERT_TRUE(rojo.save(QString::fromStdString((dir.ruta / "seta.bmp").string()), "BMP"));
     dir.escribir("reverso.bmp", "esto no es un dibujo");
-    ventana->ponerImagen(1, "seta.bmp");
-    EXPECT_EQ(ventana->picDibujo(1)->imagen().pixel(50, 50), QColor(255, 0, 0).rgb());
-    ventana->ponerImagen(2, "reverso.bmp");
-    EXPECT_EQ(ventana->picDibujo(2)->imagen(), DibujoIncorporado("reverso.bmp"));
-    ventana->ponerImagen(3, "portería.bmp");
-    EXPECT_EQ(ventana->picDibujo(3)->imagen(), DibujoIncorporado("portería.bmp"));
+    ventana.ponerImagen(1, "seta.bmp");
+    EXPECT_EQ(ventana.picDibujo(1)->imagen().pixel(50, 50), QColor(255, 0, 0).rgb());
+    ventana.ponerImagen(2, "reverso.bmp");
+    EXPECT_EQ(ventana.picDibujo(2)->imagen(), DibujoIncorporado("reverso.bmp"));
+    ventana.ponerImagen(3, "portería.bmp");
+    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado("portería.bmp"));
 }
 
 TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
-    EXPECT_NE(ventana->picDibujo(1)->grab().toImage().pixelColor(5, 50), QColor(255, 140, 0)) << "no frame before a key";
-    QTest::keyClick(ventana.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_NE(ventana.picDibujo(1)->grab().toImage().pixelColor(5, 50), QColor(255, 140, 0)) << "no frame before a key";
+    QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
     auto enfocada = [] { return QApplication::focusWidget()->objectName().mid(10).chopped(1).toInt(); };
     auto ir = [&](int destino) {
         for (int pasos = 0; enfocada() != destino && pasos < 20; ++pasos) {
@@ -344,7 +330,7 @@ TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     EXPECT_EQ(enfocada(), 24) << "the frame stops at the board's edges";
-    const QImage conMarco = ventana->picDibujo(24)->grab().toImage();
+    const QImage conMarco = ventana.picDibujo(24)->grab().toImage();
     EXPECT_EQ(conMarco.pixelColor(5, 50), QColor(255, 140, 0)) << "a visible focus frame";
     std::vector<std::string> orden{"cataplás.bmp"};  // the key pair first, so the game can be won
     for (int k = 2; k <= kImagenes; ++k) orden.push_back(TablaImagenes()[k]);
@@ -354,14 +340,14 @@ TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
             ir(c);
             QTest::keyClick(QApplication::focusWidget(), (enter = !enter) ? Qt::Key_Return : Qt::Key_Space);
         }
-    EXPECT_EQ(ventana->lblClaveWidget()->texto().toStdString(), kMensajeFin);
-    for (int i = 1; i <= 24; ++i) EXPECT_EQ(ventana->picDibujo(i)->imagen(), DibujoIncorporado(juego->imagenCasilla[i]));
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeFin);
+    for (int i = 1; i <= 24; ++i) EXPECT_EQ(ventana.picDibujo(i)->imagen(), DibujoIncorporado(juego->imagenCasilla[i]));
     EXPECT_EQ(terminaciones, 0);
 }
 
 TEST_F(Ventana, CellsTellAScreenReaderTheirState) {
     auto nombre = [&](int i) {
-        return QAccessible::queryAccessibleInterface(ventana->picDibujo(i))->text(QAccessible::Name).toStdString();
+        return QAccessible::queryAccessibleInterface(ventana.picDibujo(i))->text(QAccessible::Name).toStdString();
     };
     juego->mnuNuevo_Click();
     EXPECT_EQ(nombre(7), "Casilla 7, boca abajo");
@@ -374,14 +360,14 @@ TEST_F(Ventana, CellsTellAScreenReaderTheirState) {
 
 TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
     // Run once as it is and once with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
-    const qreal escala = ventana->devicePixelRatioF();
-    EXPECT_EQ(ventana->superficie()->size(), QSize(794, 548)) << "logical pixels";
-    EXPECT_EQ(ventana->picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
-    const QImage dibujo = ventana->picDibujo(1)->imagen();
+    const qreal escala = ventana.devicePixelRatioF();
+    EXPECT_EQ(ventana.superficie()->size(), QSize(794, 548)) << "logical pixels";
+    EXPECT_EQ(ventana.picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
+    const QImage dibujo = ventana.picDibujo(1)->imagen();
     EXPECT_EQ(dibujo.devicePixelRatio(), escala);
     EXPECT_EQ(dibujo.size(), QSize(qRound(106 * escala), qRound(114 * escala))) << "drawn with the screen's pixels";
-    const QImage captura = ventana->grab().toImage();
-    EXPECT_EQ(captura.width(), qRound(ventana->width() * escala));
+    const QImage captura = ventana.grab().toImage();
+    EXPECT_EQ(captura.width(), qRound(ventana.width() * escala));
     captura.save(capturas() + QString("/ventana-escala-%1.png").arg(escala));
 }
 
