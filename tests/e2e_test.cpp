@@ -26,12 +26,15 @@ QString capturas() {
     return QString(CAPTURAS_DIR);
 }
 
-QString xdotool(const QStringList& argumentos) {
+// What an X tool prints (xdotool, xwininfo, xprop).
+QString salida(const QString& programa, const QStringList& argumentos) {
     QProcess p;
-    p.start("xdotool", argumentos);
-    if (!p.waitForFinished(10000)) ADD_FAILURE() << "xdotool did not answer: " << argumentos.join(' ').toStdString();
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(10000)) ADD_FAILURE() << programa.toStdString() << " did not answer: " << argumentos.join(' ').toStdString();
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
+
+QString xdotool(const QStringList& argumentos) { return salida("xdotool", argumentos); }
 
 void esperar(std::chrono::milliseconds t) { std::this_thread::sleep_for(t); }
 
@@ -58,11 +61,8 @@ QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
 
 // The window's place on the screen (xwininfo; xdotool's position counts a frame twice).
 std::map<QString, int> geometria(const QString& ventana) {
-    QProcess p;
-    p.start("xwininfo", {"-id", ventana});
-    p.waitForFinished(5000);
     std::map<QString, int> g;
-    for (const QString& linea : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+    for (const QString& linea : salida("xwininfo", {"-id", ventana}).split('\n')) {
         const QString clave = linea.section(':', 0, 0).trimmed();
         const int valor = linea.section(':', 1).trimmed().toInt();
         for (const auto& [nombre, corto] : {std::pair{"Absolute upper-left X", "X"}, {"Absolute upper-left Y", "Y"},
@@ -113,14 +113,8 @@ protected:
     }
 
     static void TearDownTestSuite() {
-        if (proceso) {
-            if (proceso->state() != QProcess::NotRunning) {
-                proceso->kill();
-                proceso->waitForFinished(3000);
-            }
-            delete proceso;
-            proceso = nullptr;
-        }
+        delete proceso;  // kills the game if it still runs
+        proceso = nullptr;
         fs::remove_all(directorio);
     }
 
@@ -255,12 +249,7 @@ protected:
         juego.waitForFinished(3000);
         fs::remove_all(base);
     }
-    QString propiedad(const char* nombre) {
-        QProcess p;
-        p.start("xprop", {"-id", ventana, nombre});
-        p.waitForFinished(5000);
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
+    QString propiedad(const char* nombre) { return salida("xprop", {"-id", ventana, nombre}); }
     // Fixed-size for the window manager: its minimum and maximum sizes agree, and it offers neither
     // resizing nor maximising.
     void compruebaTamanoFijo() {
