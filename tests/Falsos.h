@@ -91,9 +91,8 @@ public:
     explicit DialogoFalso(Registro& r) : registro(r) {}
     Registro& registro;
     std::map<std::pair<std::string, int>, std::string> captions;
-    std::map<std::pair<std::string, int>, bool> centrados, bordes;
+    std::map<std::pair<std::string, int>, bool> centrados;
     std::map<std::string, bool> visibles;
-    std::map<std::string, int> valores;
     std::function<void()> alCerrar;
     bool cerrado = false;
 
@@ -110,9 +109,9 @@ public:
     void ponerVisible(const std::string& c, bool v) override { registro.push_back(c + ((visibles[c] = v) ? " visible" : " oculto")); }
     void centrar(const std::string& c, int i) override { centrados[{c, i}] = true; }
     void ponerImagen(const std::string& c, int i, const std::string& a) override { registro.push_back(c + "(" + std::to_string(i) + ")=" + a); }
-    void ponerBorde(const std::string& c, int i, bool b) override { bordes[{c, i}] = b; }
-    int valor(const std::string& c) const override { return valores.count(c) ? valores.at(c) : 0; }
-    void ponerValor(const std::string& c, int v) override { valores[c] = v; }
+    void ponerBorde(const std::string&, int, bool) override {}
+    int valor(const std::string&) const override { return 0; }
+    void ponerValor(const std::string&, int) override {}
     void enfocar(const std::string& c) override { registro.push_back("foco " + c); }
     void mensaje(const std::string& t, const std::string& ti) override { registro.push_back("mensaje " + ti + ": " + t); }
     void imprimir() override { registro.push_back("imprimir"); }
