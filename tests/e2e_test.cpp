@@ -72,6 +72,8 @@ std::map<QString, int> geometria(const QString& ventana) {
     return g;
 }
 
+QImage pantalla() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32); }
+
 // The picture a cell whose top-left corner is at `o` shows on a screenshot, recognised among the
 // game's pictures as the build wrote them.
 std::string dibujoEnCelda(const QImage& captura, QPoint o) {
@@ -117,8 +119,6 @@ protected:
         proceso = nullptr;
         fs::remove_all(directorio);
     }
-
-    static QImage pantalla() { return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32); }
 
     static QPoint origenCasilla(int i) { return cliente + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); }
 
@@ -198,8 +198,7 @@ TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {
     const std::string antes = leer(directorio / "Gemelario.rnd");
     xdotool({"key", "Escape"});
     ASSERT_TRUE(proceso->waitForFinished(5000));
-    EXPECT_EQ(proceso->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(proceso->exitCode(), 0);
+    EXPECT_EQ(std::pair(proceso->exitStatus(), proceso->exitCode()), std::pair(QProcess::NormalExit, 0));
     EXPECT_EQ(leer(directorio / "Gemelario.rnd"), antes);
 }
 
@@ -221,8 +220,7 @@ TEST(SinPantalla, NoDisplayOrADeletedCurrentDirectoryIsSaidInOneLine) {
         p.setProcessEnvironment(c.env);
         p.start("sh", c.orden);
         ASSERT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit) << "no abort, no core dump";
-        EXPECT_EQ(p.exitCode(), 1);
+        EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, 1)) << "no abort, no core dump";
         const QString error = QString::fromUtf8(p.readAllStandardError());
         EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
         EXPECT_TRUE(error.contains(c.dice)) << error.toStdString();
@@ -271,13 +269,10 @@ TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
     const QStringList bordes = propiedad("_NET_FRAME_EXTENTS").section("= ", 1).trimmed().split(", ");
     ASSERT_EQ(bordes.size(), 4) << "the window manager frames the window";
     const int izquierda = bordes[0].toInt(), derecha = bordes[1].toInt(), arriba = bordes[2].toInt(), abajo = bordes[3].toInt();
-    const QSize pantalla = QGuiApplication::primaryScreen()->size();
-    const int centroX = g["X"] - izquierda + (g["WIDTH"] + izquierda + derecha) / 2;
-    const int centroY = g["Y"] - arriba + (g["HEIGHT"] + arriba + abajo) / 2;
-    EXPECT_LE(std::abs(centroX - pantalla.width() / 2), 2);
-    EXPECT_LE(std::abs(centroY - pantalla.height() / 2), 2) << "the frame, title bar included, is centred";
+    const QRect marco(g["X"] - izquierda, g["Y"] - arriba, g["WIDTH"] + izquierda + derecha, g["HEIGHT"] + arriba + abajo);
+    EXPECT_LE((marco.center() - pantalla().rect().center()).manhattanLength(), 4) << "the frame, title bar included, is centred";
     compruebaTamanoFijo();
-    QImage(QGuiApplication::primaryScreen()->grabWindow(0).toImage()).save(capturas() + "/e2e-gestor.png");
+    pantalla().save(capturas() + "/e2e-gestor.png");
 
     xdotool({"mousemove", QString::number(g["X"] + 4), QString::number(g["Y"] + g["HEIGHT"] - 4), "click", "1"});
     esperar(700ms);
@@ -296,8 +291,7 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     arrancarAparte(instalado);
     EXPECT_TRUE(fs::is_directory(base / "datos" / "gemelario")) << "created at first start";
     auto g = geometria(ventana);
-    const QImage c = QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(dibujoEnCelda(c, QPoint(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8)), "reverso.bmp") << "the built-in back on cell 1";
+    EXPECT_EQ(dibujoEnCelda(pantalla(), QPoint(g["X"] + 24, g["Y"] + g["HEIGHT"] - 548 + 8)), "reverso.bmp") << "the built-in back on cell 1";
     xdotool({"windowfocus", "--sync", ventana});
     xdotool({"key", "ctrl+n"});
     esperar(500ms);
