@@ -43,6 +43,14 @@ std::string leer(const fs::path& archivo) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
+// The first window shown with this title, waited for up to ten seconds; empty if none showed.
+QString esperarVentana(const QString& titulo) {
+    QString id;
+    for (int i = 0; i < 100 && id.isEmpty(); ++i, esperar(100ms))
+        id = xdotool({"search", "--onlyvisible", "--name", "^" + titulo + "$"}).section('\n', 0, 0);
+    return id;
+}
+
 // Starts the game in `dir` and waits for its main window: the window's id, empty if it never showed.
 QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
                  const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
@@ -50,11 +58,7 @@ QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
     juego.setWorkingDirectory(QString::fromStdString(dir.string()));
     juego.setProcessChannelMode(QProcess::ForwardedChannels);
     juego.start(programa, {});
-    QString ventana;
-    for (int i = 0; i < 100 && ventana.isEmpty() && juego.waitForStarted(5000); ++i) {
-        esperar(100ms);
-        ventana = xdotool({"search", "--onlyvisible", "--name", "^Gemelario$"}).section('\n', 0, 0);
-    }
+    const QString ventana = juego.waitForStarted(5000) ? esperarVentana("Gemelario") : QString();
     esperar(700ms);
     return ventana;
 }
@@ -164,19 +168,14 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
         esperar(imagen == llave ? 5000ms : 200ms);
         donde[imagen].clear();
     }
-    esperar(500ms);
-    const QString record = xdotool({"search", "--onlyvisible", "--name", "^Estás entre los diez primeros$"});
+    const QString record = esperarVentana("Estás entre los diez primeros");
     ASSERT_FALSE(record.isEmpty()) << "the record window is open";
     pantalla().save(capturas() + "/e2e-record.png");
-    xdotool({"windowfocus", "--sync", record.section('\n', 0, 0)});
+    xdotool({"windowfocus", "--sync", record});
     xdotool({"type", "--delay", "60", "Peña €"});
     esperar(300ms);
     tecla("Return");
-    QString tabla;
-    for (int i = 0; i < 30 && tabla.isEmpty(); ++i) {
-        esperar(100ms);
-        tabla = xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"});
-    }
+    const QString tabla = esperarVentana("Tabla de puntuaciones");
     ASSERT_FALSE(tabla.isEmpty()) << "the table opens over the record window";
     esperar(300ms);
     pantalla().save(capturas() + "/e2e-tabla.png");
@@ -184,7 +183,7 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     ASSERT_EQ(bytes.size(), 660u);
     EXPECT_EQ(bytes.substr(20, 32), "Pe\xF1" "a \x80" + std::string(26, ' ')) << "rank 1, Windows-1252";
     EXPECT_EQ(bytes.substr(66 + 20, 9), "Gemelario") << "the former first moved down";
-    xdotool({"windowfocus", "--sync", tabla.section('\n', 0, 0)});
+    xdotool({"windowfocus", "--sync", tabla});
     tecla("Escape");
     esperar(500ms);
     EXPECT_TRUE(xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"}).isEmpty());
