@@ -35,14 +35,13 @@ std::string tablaCon(const std::string& nombre) {
     return ArchivoPuntuaciones::BytesRegistro(r) + kFabrica.substr(66);
 }
 
-// Stores `tabla` through the game's own file code.
-bool guardar(const fs::path& dir, const std::string& tabla) {
+// Stores record 1 under `nombre` through the game's own file code: a factory table then reads tablaCon(nombre).
+bool guardar(const fs::path& dir, const std::string& nombre) {
     Puntuacion registro;
     ArchivoPuntuaciones archivo(dir, registro);
-    for (int n = 1; n <= 10; ++n) {
-        registro = ArchivoPuntuaciones::RegistroDesdeBytes(std::string_view(tabla).substr((n - 1) * 66, 66));
-        archivo.EscribirPuntuacion(n);
-    }
+    registro = RegistroInicial(1);
+    registro.nombre = nombre;
+    archivo.EscribirPuntuacion(1);
     return archivo.Cerrar();
 }
 
@@ -53,11 +52,7 @@ std::vector<std::string> temporales(const fs::path& dir) {
     return t;
 }
 
-mode_t modo(const fs::path& p) {
-    struct stat st {};
-    ::stat(p.c_str(), &st);
-    return st.st_mode & 07777;
-}
+fs::perms modo(const fs::path& p) { return fs::status(p).permissions(); }
 
 } // namespace
 
@@ -91,17 +86,17 @@ TEST(Fallos, AWriteKeepsTheFilesModeAndANewFileFollowsTheUmask) {
         dir.escribir("Valor.dat", " 15 \r\n");
         ::chmod((dir.ruta / "Gemelario.rnd").c_str(), antes);
         ::chmod((dir.ruta / "Valor.dat").c_str(), antes);
-        ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+        ASSERT_TRUE(guardar(dir.ruta, "Ana"));
         ASSERT_TRUE(EscribirValor(dir.ruta, 20));
-        EXPECT_EQ(modo(dir.ruta / "Gemelario.rnd"), antes);
-        EXPECT_EQ(modo(dir.ruta / "Valor.dat"), antes);
+        EXPECT_EQ(modo(dir.ruta / "Gemelario.rnd"), fs::perms(antes));
+        EXPECT_EQ(modo(dir.ruta / "Valor.dat"), fs::perms(antes));
     }
     DirectorioTemporal dir;
     const mode_t anterior = ::umask(077);
     const bool escrito = EscribirValor(dir.ruta, 20);
     ::umask(anterior);
     ASSERT_TRUE(escrito);
-    EXPECT_EQ(modo(dir.ruta / "Valor.dat"), 0600u);
+    EXPECT_EQ(modo(dir.ruta / "Valor.dat"), fs::perms(0600));
 }
 
 TEST(Fallos, ALinkedTableUpdatesItsTargetAndStaysALink) {
@@ -109,7 +104,7 @@ TEST(Fallos, ALinkedTableUpdatesItsTargetAndStaysALink) {
     fs::create_directory(dir.ruta / "compartida");
     dir.escribir("compartida/tabla", kFabrica);
     fs::create_symlink("compartida/tabla", dir.ruta / "Gemelario.rnd");
-    ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+    ASSERT_TRUE(guardar(dir.ruta, "Ana"));
     EXPECT_TRUE(fs::is_symlink(dir.ruta / "Gemelario.rnd"));
     EXPECT_EQ(dir.leer("compartida/tabla"), tablaCon("Ana"));
     EXPECT_TRUE(temporales(dir.ruta / "compartida").empty());
@@ -155,7 +150,7 @@ TEST(Fallos, AHugeTableIsReadByItsRecordsAndKeepsItsTail) {
     for (auto& c : cola) c = static_cast<char>(gen());
     dir.escribir("Gemelario.rnd", kFabrica + cola);
     EXPECT_EQ(LeerArchivo(dir.ruta / "Gemelario.rnd", 660).bytes.size(), 660u) << "only the records are read";
-    ASSERT_TRUE(guardar(dir.ruta, tablaCon("Ana")));
+    ASSERT_TRUE(guardar(dir.ruta, "Ana"));
     EXPECT_EQ(dir.leer("Gemelario.rnd"), tablaCon("Ana") + cola);
     Puntuacion registro;
     ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
@@ -170,7 +165,7 @@ TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
     dir.escribir("disco/Gemelario.rnd", kFabrica);
     dir.escribir("disco/Valor.dat", " 15 \r\n");
     dir.escribir("disco/relleno", std::string(16 << 10, 'x'));  // fills whatever is left
-    EXPECT_FALSE(guardar(disco, tablaCon("Ana")));
+    EXPECT_FALSE(guardar(disco, "Ana"));
     EXPECT_FALSE(EscribirValor(disco, 20));
     EXPECT_EQ(dir.leer("disco/Gemelario.rnd"), kFabrica);
     EXPECT_EQ(dir.leer("disco/Valor.dat"), " 15 \r\n");
@@ -188,7 +183,7 @@ TEST(Fallos, AKillAtAnyMomentOfAWriteLeavesTheOldOrTheNewTable) {
         const pid_t hijo = ::fork();
         ASSERT_GE(hijo, 0);
         if (hijo == 0) {
-            for (int i = 0;; ++i) guardar(dir.ruta, i % 2 ? a : b);
+            for (int i = 0;; ++i) guardar(dir.ruta, i % 2 ? "Ana" : "Bea");
         }
         ::usleep(200 + gen() % 3000);
         ::kill(hijo, SIGKILL);
