@@ -158,6 +158,7 @@ TEST(frmDiezPrimeros, RankOneMiddleAndTenMoveTheRecordsBelowDown) {
         const char* comentario;
     };
     for (const Caso c : {Caso{"00:00:07", 1, "¡Enhorabuena, has superado el anterior récord! Introduce tu nombre y la fecha"},
+                         Caso{"00:00:59", 2, "Has conseguido ponerte en la 2ª posición. Introduce tu nombre y la fecha"},
                          Caso{"00:01:08", 4, "Has conseguido ponerte en la 4ª posición. Introduce tu nombre y la fecha"},
                          Caso{"00:02:14", 10, "Has conseguido ponerte en la 10ª posición. Introduce tu nombre y la fecha"}}) {
         Ventanas v;
@@ -260,8 +261,15 @@ TEST(frmPuntuaciones, ShowsTheTableCentresTimesUnderAMinuteAndOffersTheReset) {
         EXPECT_EQ(v.d.visibles["cmdRestablecer"], c.restablecer) << c.como;
         if (!c.restablecer) continue;
         v.d.alCerrar = [&f] { f.Form_QueryUnload(); };
+        const bool roto = c.segundos.back() == 3605;  // the table became unreadable meanwhile: refused, and said
+        if (roto) {
+            std::filesystem::remove(v.dir / "Gemelario.rnd");
+            std::filesystem::create_directory(v.dir / "Gemelario.rnd");
+        }
         f.cmdRestablecer_Click();
-        EXPECT_EQ(v.tabla(), kFabrica);
+        EXPECT_EQ(std::filesystem::is_directory(v.dir / "Gemelario.rnd"), roto);
+        EXPECT_EQ(roto ? kFabrica : v.tabla(), kFabrica);
+        EXPECT_EQ(std::count(v.registro.begin(), v.registro.end(), std::string("mensaje Gemelario: ") + kMensajeTablaNoGuardada), roto);
         EXPECT_TRUE(v.d.cerrado);
         EXPECT_EQ(Registro(v.registro.end() - 3, v.registro.end()), (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"}));
     }
