@@ -414,11 +414,6 @@ protected:
         d.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
     }
-
-    int menusHabilitados() const {
-        return static_cast<int>(std::count_if(registro.begin(), registro.end(),
-                                              [](const std::string& e) { return e.size() > 3 && e.substr(e.size() - 3) == "=on"; }));
-    }
 };
 
 TEST_F(Dialogos, EveryDialogMatchesItsLayoutTable) {
@@ -524,7 +519,7 @@ TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
             else QTest::keyClick(QApplication::focusWidget(), tecla);
             EXPECT_FALSE(d->isVisible()) << nombre << " " << tecla;
             if (std::string(nombre) == "frmPuntuaciones") {
-                EXPECT_EQ(menusHabilitados(), 3) << "closing the table enables the menus";
+                EXPECT_EQ(Registro(registro.end() - 3, registro.end()), (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"}));
             }
         }
     // The exposure window, moved by an arrow and the track: Esc keeps the setting; Enter stores it, or
@@ -558,11 +553,7 @@ TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
     auto v = CrearDuracion(contexto);
     auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
     EXPECT_FALSE(barra->hasTracking()) << "the thumb reports its value once released";
-    for (int intento : {0, 301, -5, 1000}) {
-        barra->setValue(intento);
-        EXPECT_GE(barra->value(), 1);
-        EXPECT_LE(barra->value(), 300);
-    }
+    EXPECT_EQ(std::pair(barra->minimum(), barra->maximum()), std::pair(1, 300));
 }
 
 TEST_F(Dialogos, EveryOpeningResetsTheKeyAndThePictureClickedIsTheOneWithoutABorder) {
