@@ -3,7 +3,7 @@
 
     scripts/mutantes.py BUILD_DIR [FILTER]
 
-Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`\\n` stands for a
+Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file). For each fault the file is edited,
 the test programs are rebuilt and run (not the end-to-end, sound, install or package tests), and the
 file is put back. Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
@@ -29,7 +29,7 @@ def leer_mutantes(filtro):
         original, cambio = resto.split(" => ", 1)
         if filtro and filtro not in linea:
             continue
-        yield n, ruta, original.replace("\\n", "\n"), cambio.replace("\\n", "\n")
+        yield n, ruta, original.replace("⏎", "\n"), cambio.replace("⏎", "\n")
 
 
 def correr(build, entorno):

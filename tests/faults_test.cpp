@@ -64,16 +64,15 @@ TEST(Fallos, ANamedPipeIsUnreadableAndNeverWaitedOn) {
         Puntuacion registro;
         ArchivoPuntuaciones archivo(dir.ruta, registro);
         archivo.LeerPuntuacion(10);
-        return std::pair{LeerValor(dir.ruta), archivo.apertura()};
+        archivo.EscribirPuntuacion(1);  // a record for it
+        return std::tuple{LeerValor(dir.ruta), archivo.apertura(), archivo.Cerrar()};
     });
     if (lectura.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
         while (lectura.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
             for (const char* n : {"Valor.dat", "Gemelario.rnd"}) ::close(::open((dir.ruta / n).c_str(), O_WRONLY | O_NONBLOCK));
         FAIL() << "blocked on a pipe";
     }
-    const auto [valor, apertura] = lectura.get();
-    EXPECT_EQ(valor, 15);
-    EXPECT_EQ(apertura, ArchivoPuntuaciones::Apertura::SoloLectura);
+    EXPECT_EQ(lectura.get(), std::tuple(std::int16_t{15}, ArchivoPuntuaciones::Apertura::SoloLectura, false)) << "nothing stored";
     Puntuacion registro;
     EXPECT_FALSE(EscribirTablaInicial(dir.ruta, registro)) << "nor reset";
     EXPECT_TRUE(fs::is_fifo(dir.ruta / "Gemelario.rnd")) << "an unreadable table is never replaced";
