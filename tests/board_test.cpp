@@ -61,8 +61,7 @@ std::vector<double> chiCuadradoPorImagen(EntornoTablero& e, frmGemelario& f, int
         e.repartir(f);
         std::map<std::string, int> veces;
         for (int i = 1; i <= kCasillas; ++i) ++cuenta[f.imagenCasilla[i]][i], ++veces[f.imagenCasilla[i]];
-        for (int k = 1; k <= kImagenes; ++k) EXPECT_EQ(veces[TablaImagenes()[k]], 2) << "each picture on exactly two cells";
-        if (veces.size() != kImagenes) ADD_FAILURE() << "every cell holds one of the twelve pictures";
+        for (int k = 1; k <= kImagenes; ++k) EXPECT_EQ(veces[TablaImagenes()[k]], 2) << "each picture on exactly two cells, so every cell holds one";
     }
     std::vector<double> chi;
     const double esperado = 2.0 * repartos / kCasillas;
