@@ -4,11 +4,11 @@ set -euo pipefail
 
 paquetes=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev clang libclang-rt-14-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
   xvfb xauth xdotool openbox wmctrl x11-utils file
-  desktop-file-utils appstream lintian dpkg-dev
+  desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )
 

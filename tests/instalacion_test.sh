@@ -25,7 +25,13 @@ done
 [ "$(ls "$prefijo"/share/gemelario/*.bmp | wc -l)" -eq 14 ] || falla "not fourteen pictures"
 desktop-file-validate "$prefijo"/share/applications/*.desktop || falla "desktop-file-validate"
 appstreamcli validate --no-net "$prefijo/share/metainfo/example.corvantiso.Gemelario.metainfo.xml" >/dev/null || falla "appstreamcli validate"
-zcat "$prefijo/share/man/man6/gemelario.6.gz" | grep -q "^.SH ARCHIVOS" || falla "the manual page"
+# The manual pages as man renders them, in a UTF-8 and in a plain ASCII locale.
+pagina() { LC_ALL=$1 MANWIDTH=80 man -l "$prefijo/share/man/man6/$2.6.gz" 2>/dev/null | sed 's/  */ /g'; }
+for caso in "C.UTF-8|gemelario|DESCRIPCIÓN|cataplás.bmp, seta.bmp, reverso.bmp, ..." "C|gemelario|DESCRIPCION|cataplas.bmp, seta.bmp" \
+            "C.UTF-8|webcorvantiso|DESCRIPCIÓN|VÉASE TAMBIÉN"; do
+  IFS='|' read -r loc nombre uno dos <<<"$caso"
+  for texto in "$uno" "$dos"; do pagina "$loc" "$nombre" | grep -qF "$texto" || falla "$nombre(6) in $loc lacks: $texto"; done
+done
 
 # Started as the desktop menu starts it: the entry's Exec, found on the PATH.
 orden=$(sed -n 's/^Exec=//p' "$prefijo/share/applications/example.corvantiso.Gemelario.desktop")

@@ -27,6 +27,14 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 pgrep -x webcorvantiso >/dev/null && falla "a webcorvantiso process stayed behind"
 ldd "$lanzador" | grep -qE 'libQt|libX11|libxcb' && falla "it links a window library"
 
+# Started with SIGCHLD ignored, as some session managers leave it: it still ends at once.
+rm -f "$tmp/recibido"
+PATH="$tmp/bin:$PATH" timeout 5 perl -e '$SIG{CHLD} = "IGNORE"; exec @ARGV' "$lanzador" >/dev/null 2>&1
+estado=$?
+[ "$estado" -eq 0 ] || falla "with SIGCHLD ignored: exit status $estado"
+for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
+[ -s "$tmp/recibido" ] || falla "with SIGCHLD ignored the opener was not started"
+
 salida=$(PATH=/nonexistent "$lanzador" 2>"$tmp/error")
 estado=$?
 [ "$estado" -ne 0 ] || falla "no opener, yet exit status 0"

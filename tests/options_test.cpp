@@ -17,10 +17,14 @@ TEST(ValorDat, AnyContentReadsAsASaneSetting) {
         {" 15 \r\n", 15}, {"15", 15}, {" 15", 15}, {"\t15,3\r\n", 15}, {"+15", 15}, {" 40 \r\n", 40}, {"\t40", 40},
         {"40,7", 40},     {"7.9", 8},  {"15.7", 16}, {"1e9", 300},      {"2.5e1", 25}, {"-3.2", 1},   {"0", 1},
         {"-7", 1},        {"5000", 300}, {"99999999999999999999999", 300}, {"", 15},  {"abc", 15},  {"0x20", 15},
-        {"inf", 15},      {"nan", 15}, {"1.2.3", 15}, {"15abc", 15},     {"--4", 15},  {std::string("\0\xff\x01", 3), 15}};
+        {"inf", 15},      {"nan", 15}, {"1.2.3", 15}, {"15abc", 15},     {"--4", 15},  {std::string("\0\xff\x01", 3), 15},
+        {"1e400", 300},   {"-1e400", 1}, {"1e-400", 1}, {"-" + std::string(400, '9'), 1}};
     for (const auto& [texto, ajuste] : casos) EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << "'" << texto << "'";
     DirectorioTemporal dir;
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "missing file";
+    dir.escribir("Valor.dat", std::string(100'000, '9') + " \r\n");
+    EXPECT_EQ(LeerValor(dir.ruta), 300) << "a number too long for any type";
+    std::filesystem::remove(dir.ruta / "Valor.dat");
     std::filesystem::create_directory(dir.ruta / "Valor.dat");
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "unreadable file";
 }

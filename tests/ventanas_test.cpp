@@ -1,5 +1,6 @@
 // The windows on Qt's offscreen platform: geometry against their layout tables, stacking, menus,
 // keys, clicks, immediate painting, the name box, printing, and what each dialog shows.
+#include "AbridorWebQt.h"
 #include "Arte.h"
 #include "Controles.h"
 #include "EntornoTablero.h"
@@ -12,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -600,9 +602,42 @@ TEST_F(Dialogos, TheAboutPairAnimatesAndTheLinkOpensTheSiteOnce) {
     QTest::mouseClick(enlace, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_EQ(web.abiertas, std::vector<std::string>{"https://www.corvantiso.example/"});
     EXPECT_TRUE(v.dialogo->isVisible());
-    EXPECT_EQ(registro.back(), "espera 15000000");
-    juego->valor = 1'000'000;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return registro.back() == "espera 1000000"; }, 1000)) << "still animating, at the new setting";
+    // At the longest setting (15 s) the pair changes only once the clock has gone 15 s on, and the
+    // window answers at once meanwhile.
+    juego->valor = 300'000'000;
+    const int sorteos = azar.sorteos;
+    reloj.segundos += 14.9;
+    QTest::qWait(350);
+    EXPECT_EQ(azar.sorteos, sorteos) << "a new pair before the exposure wait has gone by";
+    reloj.segundos += 0.2;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return azar.sorteos > sorteos; }, 1000)) << "still animating, at the new setting";
+    QElapsedTimer cronometro;
+    cronometro.start();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(v.dialogo->isVisible());
+    EXPECT_LT(cronometro.elapsed(), 200);
+}
+
+TEST(AbridorWeb, WhenTheDesktopCannotOpenTheSiteThePlayerIsTold) {
+    DirectorioTemporal dir;
+    const QByteArray path = qgetenv("PATH");
+    AbridorWebQt web;
+    std::vector<QString> avisos;
+    web.avisar = [&](const QString& t) { avisos.push_back(t); };
+    for (const char* abridor : {"", "#!/bin/sh\nexit 3\n", "#!/bin/sh\nexit 0\n"}) {
+        std::filesystem::remove(dir.ruta / "xdg-open");
+        if (*abridor) {
+            dir.escribir("xdg-open", abridor);
+            std::filesystem::permissions(dir.ruta / "xdg-open", std::filesystem::perms::owner_all);
+        }
+        qputenv("PATH", dir.ruta.c_str());
+        avisos.clear();
+        web.abrir("https://www.corvantiso.example/");
+        QTest::qWait(300);
+        EXPECT_EQ(avisos.size(), std::string(abridor).find("exit 0") == std::string::npos ? 1u : 0u) << abridor;
+        if (!avisos.empty()) EXPECT_TRUE(avisos[0].startsWith("No se ha podido abrir https://www.corvantiso.example/ en el navegador"));
+    }
+    qputenv("PATH", path);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The About window's logic: a random matching pair on every tick, paced by the exposure wait,
-// and the link picture that opens the maker's web site.
+// The About window's logic: a random matching pair, a new one each time the exposure wait has gone
+// by, and the link picture that opens the maker's web site.
 #pragma once
 
 #include "Imagenes.h"
@@ -17,7 +17,6 @@ inline constexpr const char* kDireccionWeb = "https://www.corvantiso.example/";
 struct PlataformaAcerca {
     Reloj& reloj;
     Azar& azar;
-    Espera& espera;
     AbridorWeb& web;
 };
 
@@ -37,6 +36,8 @@ private:
     Dialogo& ventana_;
     PlataformaAcerca plataforma_;
     const std::int32_t& valor_;
+    bool mostrada_ = false;
+    double ultimaPareja_ = 0;  // seconds since midnight when the pair on show was drawn
 };
 
 } // namespace gemelario

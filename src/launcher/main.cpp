@@ -1,5 +1,7 @@
 // webcorvantiso: asks the desktop to open the maker's web site in the user's browser and ends at
 // once, without a window and without leaving a process of its own. Arguments are ignored.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -31,6 +33,9 @@ std::string buscarEnPath(std::string_view programa) {
 } // namespace
 
 int main() {
+    // A SIGCHLD ignored by whoever started us (it survives exec) would reap the child by itself and
+    // leave waitpid nothing to wait for; the default disposition is also what the opener expects.
+    ::signal(SIGCHLD, SIG_DFL);
     const std::string abridor = buscarEnPath("xdg-open");
     if (abridor.empty()) {
         std::fprintf(stderr, "webcorvantiso: no se puede abrir %s: falta xdg-open (instala xdg-utils).\n", kDireccionWeb);
@@ -54,6 +59,7 @@ int main() {
     }
     int estado = 0;
     while (::waitpid(hijo, &estado, 0) < 0) {
+        if (errno != EINTR) return 0;  // already reaped: the opener was started
     }
     return WIFEXITED(estado) && WEXITSTATUS(estado) == 0 ? 0 : 1;
 }

@@ -4,8 +4,9 @@
 #include "ArchivoAtomico.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <locale.h>
 
 namespace gemelario {
 
@@ -18,11 +19,12 @@ std::int16_t ValoracionDesdeTexto(std::string_view texto) {
     const std::string campo(texto.substr(i, fin - i));
     // A decimal number, with sign, fraction or exponent; hexadecimal, "inf" and "nan" are not.
     if (campo.empty() || campo.find_first_not_of("0123456789+-.eE") != std::string::npos) return kValoracionInicial;
-    // from_chars reads the same whatever the user's locale (a Spanish one writes "15,7").
-    const std::size_t inicio = campo[0] == '+' ? 1 : 0;
-    double numero = 0;
-    const auto [resto, error] = std::from_chars(campo.data() + inicio, campo.data() + campo.size(), numero);
-    if (error != std::errc() || resto != campo.data() + campo.size()) return kValoracionInicial;
+    // Read in the C locale whatever the user's (a Spanish one writes "15,7"). A number too long for
+    // any type reads as infinity, a vanishing one as zero: both are then kept within the range.
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    char* resto = nullptr;
+    const double numero = ::strtod_l(campo.c_str(), &resto, c);
+    if (resto != campo.c_str() + campo.size()) return kValoracionInicial;
     const double redondeado = std::round(std::clamp(numero, -1e6, 1e6));
     return static_cast<std::int16_t>(std::clamp<double>(redondeado, kValoracionMinima, kValoracionMaxima));
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,10 +14,13 @@ struct EntornoDirectorios {
     std::string home;              // $HOME
 };
 
+struct DirectorioElegido {
+    std::filesystem::path ruta;  // empty when no directory could be chosen
+    std::string problema;        // then, the one line in Spanish that says why
+};
+
 // The current directory if it holds any of `archivos`; otherwise $XDG_DATA_HOME/gemelario (an
-// absolute $XDG_DATA_HOME only), else ~/.local/share/gemelario, created when missing. Empty when
-// that directory cannot be created.
-std::optional<std::filesystem::path> ElegirDirectorio(const EntornoDirectorios& entorno,
-                                                      const std::vector<std::string>& archivos);
+// absolute $XDG_DATA_HOME only), else ~/.local/share/gemelario, created when missing.
+DirectorioElegido ElegirDirectorio(const EntornoDirectorios& entorno, const std::vector<std::string>& archivos);
 
 } // namespace gemelario

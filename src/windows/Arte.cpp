@@ -1,6 +1,7 @@
 // The pictures: loaded by bare name from the game's directory, or the built-in copy of the same drawing.
 #include "Arte.h"
 
+#include "ArchivoAtomico.h"
 #include "frmGemelario.h"
 
 #include <QPainter>
@@ -12,6 +13,9 @@
 
 namespace gemelario::ventanas {
 namespace {
+
+// Far above any picture of the board's size; a larger file is not a picture of the game's.
+constexpr std::size_t kMaximoBytesDibujo = 64 * 1024 * 1024;
 
 // The drawings' sources carry ASCII names ("portería.bmp" is drawn in porteria.svg).
 QString recursoDe(const std::string& nombre) {
@@ -76,9 +80,13 @@ QCursor CursorMano() { return QCursor(QPixmap::fromImage(DibujoSvg(QStringLitera
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 
 QImage CargadorImagenes::cargar(const std::string& nombre, qreal escala) const {
-    const std::filesystem::path ruta = directorio_ / nombre;
-    QImage imagen(QString::fromStdString(ruta.string()));
-    if (!imagen.isNull()) return imagen;
+    // Read the way the game's other files are: a named pipe or a device in a picture's place is
+    // never waited on, and the built-in drawing is shown instead.
+    const ContenidoArchivo c = LeerArchivo(directorio_ / nombre, kMaximoBytesDibujo);
+    if (c.estado == Lectura::Leido && c.tamano <= kMaximoBytesDibujo) {
+        const QImage imagen = QImage::fromData(QByteArray::fromRawData(c.bytes.data(), static_cast<qsizetype>(c.bytes.size())));
+        if (!imagen.isNull()) return imagen.copy();
+    }
     return DibujoIncorporado(nombre, escala);
 }
 

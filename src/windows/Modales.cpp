@@ -66,7 +66,7 @@ Abierta<frmDuración> CrearDuracion(const Contexto& c) {
 
 Abierta<frmAcerca> CrearAcerca(const Contexto& c) {
     Abierta<frmAcerca> v{nullptr, dialogo(c, LayoutAcerca())};
-    v.logica = std::make_unique<frmAcerca>(*v.dialogo, PlataformaAcerca{c.reloj, c.azar, c.espera, c.web}, c.juego.valor);
+    v.logica = std::make_unique<frmAcerca>(*v.dialogo, PlataformaAcerca{c.reloj, c.azar, c.web}, c.juego.valor);
     botones<frmAcerca>(*v.dialogo, *v.logica,
                        {{"cmdAceptar", &frmAcerca::cmdAceptar_Click}, {"picPubli1", &frmAcerca::picPubli1_Click}});
     v.dialogo->alTick = [l = v.logica.get()](const std::string&) { l->tmrAcerca_Timer(); };

@@ -1,7 +1,11 @@
 // Whether a graphical display is there to open windows on, checked before Qt tries (and aborts).
 #include "Pantalla.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -34,6 +38,18 @@ std::string ProblemaDePantalla() {
             return "gemelario necesita una pantalla gráfica y la pantalla " + display + " no responde." + ayuda;
     }
     return {};
+}
+
+bool TraducirQtAlEspanol(QCoreApplication& aplicacion) {
+    const QLocale espanol(QLocale::Spanish, QLocale::Spain);
+    QLocale::setDefault(espanol);
+    auto* traductor = new QTranslator(&aplicacion);
+    if (!traductor->load(espanol, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete traductor;
+        return false;
+    }
+    return QCoreApplication::installTranslator(traductor);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+class QCoreApplication;
 class QString;
 class QWidget;
 
@@ -10,6 +11,11 @@ namespace gemelario::ventanas {
 
 // Empty when a display is available; otherwise the one line to tell the user.
 std::string ProblemaDePantalla();
+
+// Qt's own texts (the message box's buttons, the print dialog, the context menus) in Spanish,
+// whatever the user's locale: the game is Spanish for everyone. Without Qt's Spanish translation
+// installed they stay as Qt writes them. True when it was loaded.
+bool TraducirQtAlEspanol(QCoreApplication& aplicacion);
 
 // Centres a window, frame and all, on its screen: now, and again once a window manager has framed it
 // (the frame is known only after the window is mapped). Call it just before showing the window.

@@ -39,27 +39,27 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", problema.c_str());
         return 1;
     }
+    QApplication aplicacion(argc, argv);
+    QApplication::setApplicationName("Gemelario");
+    ventanas::TraducirQtAlEspanol(aplicacion);
+    // Started from a desktop menu, nobody reads stderr: a failure to start is also shown.
+    const auto fallo = [](const std::string& texto) {
+        std::fprintf(stderr, "%s\n", texto.c_str());
+        ventanas::MostrarAviso(nullptr, QString::fromStdString(texto), QStringLiteral("Gemelario"));
+        return 1;
+    };
     // The game's files are opened by bare name in their directory: the current one when it holds
     // them (a terminal in the game's folder), otherwise the player's own data directory.
     std::error_code ec;
     const std::filesystem::path actual = std::filesystem::current_path(ec);
-    if (ec || !std::filesystem::is_directory(actual, ec)) {
-        std::fprintf(stderr, "gemelario no puede usar la carpeta actual (%s): ábrelo desde una carpeta que exista.\n",
-                     ec ? ec.message().c_str() : "ya no existe");
-        return 1;
-    }
+    if (ec || !std::filesystem::is_directory(actual, ec))
+        return fallo("gemelario no puede usar la carpeta actual porque ya no existe: ábrelo desde una carpeta que exista.");
     std::vector<std::string> archivos{kArchivoPuntuaciones, kArchivoValor};
     for (const std::string& d : ventanas::NombresDibujos()) archivos.push_back(d);
-    const auto elegido = ElegirDirectorio({actual, variable("XDG_DATA_HOME"), variable("HOME")}, archivos);
-    if (!elegido) {
-        std::fprintf(stderr, "gemelario no puede crear su carpeta de datos en %s.\n",
-                     (variable("XDG_DATA_HOME").empty() ? variable("HOME") + "/.local/share" : variable("XDG_DATA_HOME")).c_str());
-        return 1;
-    }
-    const std::filesystem::path directorio = *elegido;
+    const DirectorioElegido elegido = ElegirDirectorio({actual, variable("XDG_DATA_HOME"), variable("HOME")}, archivos);
+    if (elegido.ruta.empty()) return fallo(elegido.problema);
+    const std::filesystem::path& directorio = elegido.ruta;
     LimpiarTemporales(directorio, {kArchivoPuntuaciones, kArchivoValor});
-    QApplication aplicacion(argc, argv);
-    QApplication::setApplicationName("Gemelario");
 
     RelojSistema reloj;
     AzarMezclado azar{std::random_device{}()};
