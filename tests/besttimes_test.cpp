@@ -218,6 +218,35 @@ TEST(frmDiezPrimeros, TwoCopiesStoringAtOnceLoseNoRecord) {
     }
 }
 
+TEST(frmDiezPrimeros, ACopyOvertakenByAnotherIsToldOnceAndStoresNothing) {
+    // Two copies end a game of 2 min 14 s on the factory table: both may enter at rank 10.
+    Ventanas a, b, c;
+    b.dir = c.dir = a.dir;
+    for (Ventanas* v : {&a, &b, &c}) v->total = "00:02:14";
+    auto primera = std::make_unique<frmDiezPrimeros>(a.d, a.principal, a.reloj, a.pitido, a.module1, a.total, a.dir);
+    a.d.alCerrar = [p = primera.get()] { p->Form_QueryUnload(); };
+    primera->Form_Load();
+    EXPECT_EQ(a.d.caption("lblComentario"), "Has conseguido ponerte en la 10ª posición. Introduce tu nombre y la fecha");
+    b.record("Berta");  // the other copy stores first
+    const std::string conBerta = a.tabla();
+    EXPECT_EQ(conBerta.substr(9 * 66 + 20, 5), "Berta");
+    a.d.escribir("txtNombre", "Ana");
+    primera->cmdAceptar_Click();
+    EXPECT_EQ(a.tabla(), conBerta) << "an equal time does not enter";
+    EXPECT_EQ(Registro(a.registro.end() - 2, a.registro.end()),
+              (Registro{"mensaje Gemelario: Otro jugador ha mejorado la tabla mientras escribías tu nombre: tu tiempo ya no "
+                        "entra entre los diez primeros.",
+                        "modal 1"}));
+    // A third copy, ending now, is told at once: no rank, no record window, the table menu back.
+    frmDiezPrimeros tercera(c.d, c.principal, c.reloj, c.pitido, c.module1, c.total, c.dir);
+    tercera.Form_Load();
+    EXPECT_EQ(c.registro, (Registro{"mensaje Gemelario: Otro jugador ha mejorado la tabla: tu tiempo ya no entra entre los "
+                                    "diez primeros.",
+                                    "mnuTabla=on"}));
+    EXPECT_EQ(tercera.posicion, 0);
+    EXPECT_EQ(a.tabla(), conBerta);
+}
+
 TEST(frmDiezPrimeros, AnUnwritableTableKeepsItsBytesSaysSoAndStillShowsTheTable) {
     // Run as a user who cannot write the directory (root writes anywhere, so drop to nobody).
     Ventanas v;

@@ -18,6 +18,12 @@ void frmDiezPrimeros::Form_Load() {
         ArchivoPuntuaciones archivo(directorio_, module1_.registro);
         posicion = BuscarPosicion(archivo, module1_.registro, total_);
     }
+    if (posicion == 0) {
+        // Another copy stored better times during this game: no record window, the table menu back.
+        ventana_.mensaje(kMensajeYaNoEntra, "Gemelario");
+        principal_.habilitarMenu(Menu::Tabla, true);
+        return;
+    }
     principal_.habilitarMenu(Menu::Nuevo, false);
     principal_.habilitarMenu(Menu::Imagen, false);
     ventana_.ponerCaption("lblTiempo", 0, total_);
@@ -48,15 +54,15 @@ void frmDiezPrimeros::Form_QueryUnload() {
         CerrojoDirectorio cerrojo(directorio_);
         Puntuacion& registro = module1_.registro;
         ArchivoPuntuaciones archivo(directorio_, registro);
-        const int rango = BuscarPosicion(archivo, registro, total_);
-        if (rango != 0) {
-            posicion = rango;
+        posicion = BuscarPosicion(archivo, registro, total_);
+        if (posicion != 0) {
             InsertarPuntuacion(archivo, registro, posicion,
                                {TextoTiempo(total_), total_, ventana_.texto("txtNombre"), ventana_.texto("txtFecha")});
             escrito = archivo.Cerrar();
         }
     }
-    if (!escrito) ventana_.mensaje(kMensajeRecordNoGuardado, "Gemelario");
+    if (posicion == 0) ventana_.mensaje(kMensajeYaNoEntraAlGuardar, "Gemelario");
+    else if (!escrito) ventana_.mensaje(kMensajeRecordNoGuardado, "Gemelario");
     principal_.abrirModal(Modal::Puntuaciones);
 }
 

@@ -99,7 +99,11 @@ std::unique_ptr<VentanaDialogo> CrearNormas(const Contexto& c) {
 
 void RegistrarModales(VentanaPrincipal& ventana, const Contexto& c) {
     ventana.registrarModal(Modal::Puntuaciones, [&c] { abrir([&c] { return CrearPuntuaciones(c); }); });
-    ventana.registrarModal(Modal::DiezPrimeros, [&c] { abrir([&c] { return CrearDiezPrimeros(c); }); });
+    ventana.registrarModal(Modal::DiezPrimeros, [&c] {
+        // A time that no longer enters the table (another copy stored better ones) opens nothing.
+        auto v = CrearDiezPrimeros(c);
+        if (v.logica->posicion != 0) v.dialogo->abrirModal();
+    });
     ventana.registrarModal(Modal::Duracion, [&c] { abrir([&c] { return CrearDuracion(c); }); });
     ventana.registrarModal(Modal::Acerca, [&c] { abrir([&c] { return CrearAcerca(c); }); });
     ventana.registrarModal(Modal::Clave, [&c] { abrir([&c] { return CrearClave(c); }); });

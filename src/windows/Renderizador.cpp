@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QSignalBlocker>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -103,6 +104,22 @@ QWidget* construirImagen(QWidget* sup, const Control& c) {
     return p;
 }
 
+// The limit counts characters as the best-times file stores them, one byte each: the text is kept
+// composed (NFC), so an accent typed or pasted apart joins its letter, and an emoji counts once.
+void limitarCaracteres(QLineEdit* t, int limite) {
+    t->setMaxLength(limite * 4);  // room for a paste to arrive whole before it is composed and cut
+    QObject::connect(t, &QLineEdit::textChanged, t, [t, limite](const QString& texto) {
+        QString compuesto = texto.normalized(QString::NormalizationForm_C);
+        const QList<uint> caracteres = compuesto.toUcs4();
+        if (caracteres.size() > limite) compuesto = QString::fromUcs4(reinterpret_cast<const char32_t*>(caracteres.constData()), limite);
+        if (compuesto == texto) return;
+        const int cursor = std::min<qsizetype>(t->cursorPosition() - (texto.size() - compuesto.size()), compuesto.size());
+        const QSignalBlocker bloqueo(t);
+        t->setText(compuesto);
+        t->setCursorPosition(std::max(cursor, 0));
+    });
+}
+
 QWidget* construirTexto(QWidget* sup, const Control& c) {
     if (c.soloLectura && !c.tabStop) {
         auto* t = new TextoFijo(QString::fromStdString(c.caption), alineacionQt(c.alineacion), c.borde, sup);
@@ -111,7 +128,7 @@ QWidget* construirTexto(QWidget* sup, const Control& c) {
     }
     auto* t = new QLineEdit(QString::fromStdString(c.caption), sup);
     t->setReadOnly(c.soloLectura);
-    if (c.maxLongitud > 0) t->setMaxLength(c.maxLongitud);
+    if (c.maxLongitud > 0) limitarCaracteres(t, c.maxLongitud);
     t->setAlignment(alineacionQt(c.alineacion) | Qt::AlignVCenter);
     t->setFrame(c.borde);
     t->setTextMargins(0, 0, 0, 0);

@@ -88,7 +88,7 @@ void VentanaDialogo::ponerCaption(const std::string& control, int indice, const 
 
 std::string VentanaDialogo::texto(const std::string& control) const {
     QWidget* w = controles_.widget(control, 0);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text().toStdString();
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text().normalized(QString::NormalizationForm_C).toStdString();
     if (auto* e = qobject_cast<Etiqueta*>(w)) return e->texto().toStdString();
     return {};
 }
@@ -128,7 +128,8 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
         mostrarMensaje(t, ti);
         return;
     }
-    MostrarAviso(this, t, ti);
+    // Before the window is shown (a time that no longer enters the table) the box stands over its owner.
+    MostrarAviso(isVisible() || !parentWidget() ? this : parentWidget(), t, ti);
 }
 
 void VentanaDialogo::imprimir() {
