@@ -7,6 +7,7 @@
 #include "LayoutGemelario.h"
 #include "LayoutsDialogos.h"
 #include "Modales.h"
+#include "Pantalla.h"
 #include "Renderizador.h"
 #include "TextoNormas.h"
 #include "VentanaPrincipal.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
@@ -493,6 +495,46 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
     }
 }
 
+TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
+    // What the toolkit shows on its own while `abrir` runs: read, photographed and closed.
+    const auto leer = [](const QString& nombre, const std::function<void()>& abrir) {
+        QStringList textos;
+        QTimer::singleShot(50, [&] {
+            QWidget* w = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+            if (!w) return;
+            textos << w->windowTitle();
+            for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) textos << b->text();
+            for (const QAction* a : w->actions()) textos << a->text();
+            w->grab().save(capturas() + "/qt-" + nombre + ".png");
+            w->close();
+        });
+        abrir();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !textos.isEmpty(); }, 2000)) << nombre.toStdString();
+        return textos;
+    };
+    const auto menu = [&](QWidget* w) {
+        QContextMenuEvent e(QContextMenuEvent::Keyboard, w->rect().center(), w->mapToGlobal(w->rect().center()));
+        QApplication::sendEvent(w, &e);
+    };
+    juego->Total = "00:00:42";
+    auto tabla = CrearPuntuaciones(contexto);
+    auto normas = CrearNormas(contexto);
+    auto record = CrearDiezPrimeros(contexto);
+    auto duracion = CrearDuracion(contexto);
+    const std::tuple<QString, VentanaDialogo*, std::function<void()>, QString> casos[] = {
+        {"aviso", nullptr, [] { MostrarAviso(nullptr, "No se ha podido guardar.", "Gemelario"); }, "|Aceptar"},
+        {"imprimir", tabla.dialogo.get(), [&] { tabla.dialogo->imprimir(); }, "Imprimir|"},
+        {"menu-normas", normas.get(), [&] { menu(normas->control("Text1")); }, "|&Copiar\tControl+C||Seleccionar todo\tControl+A"},
+        {"menu-nombre", record.dialogo.get(), [&] { menu(record.dialogo->control("txtNombre")); }, "|Cor&tar\tControl+X|&Copiar"},
+        {"menu-barra", duracion.dialogo.get(), [&] { menu(duracion.dialogo->control("vsbDuración")); }, "|Desplazar hasta aquí|"}};
+    for (const auto& [nombre, ventana, abrir, texto] : casos) {
+        if (ventana) mostrar(*ventana);
+        const QString textos = leer(nombre, abrir).join('|');
+        EXPECT_TRUE(textos.contains(texto)) << nombre.toStdString() << ": " << textos.toStdString();
+        if (ventana) ventana->hide();
+    }
+}
+
 TEST_F(Dialogos, PrintingPutsTheWindowOnOnePageOrNothingWhenCancelled) {
     auto v = CrearPuntuaciones(contexto);
     mostrar(*v.dialogo);
@@ -661,6 +703,7 @@ TEST(AbridorWeb, WhenTheDesktopCannotOpenTheSiteThePlayerIsTold) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
+    TraducirQtAlEspanol(aplicacion);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
