@@ -4,7 +4,7 @@ set -euo pipefail
 
 paquetes=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libgtest-dev clang libclang-rt-14-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
   xvfb xauth xdotool openbox wmctrl x11-utils file

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -201,28 +202,40 @@ TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {
     EXPECT_EQ(leer(directorio / "Gemelario.rnd"), antes);
 }
 
-TEST(SinPantalla, NoDisplayOrADeletedCurrentDirectoryIsSaidInOneLine) {
-    QProcessEnvironment sinPantalla = QProcessEnvironment::systemEnvironment();
+TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {
+    const QProcessEnvironment todo = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment sinPantalla = todo, sinHome = todo, xdgRelativa = todo;
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) sinPantalla.remove(v);
+    for (const char* v : {"HOME", "XDG_DATA_HOME"}) sinHome.remove(v);
+    xdgRelativa.insert("XDG_DATA_HOME", "datos/relativos");
+    xdgRelativa.insert("HOME", "/dev/null");  // nothing can be made under it
     const QString borrada = QString::fromStdString((fs::temp_directory_path() / ("gemelario-borrada-" + std::to_string(::getpid()))).string());
     const QString programa = QString(GEMELARIO_RUN_DIR) + "/gemelario";
+    const QString enVacia = "mkdir -p \"$1\" && cd \"$1\" && exec \"$2\"";
     struct Caso {
         QProcessEnvironment env;
-        QStringList orden;
-        const char* dice;
+        QString orden;
+        QStringList dice;
     };
-    for (const Caso& c : {Caso{sinPantalla, {"-c", "exec \"$2\"", "sh", "", programa}, "pantalla gráfica"},
-                          Caso{QProcessEnvironment::systemEnvironment(),
-                               {"-c", "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", "sh", borrada, programa},
-                               "carpeta actual"}}) {
+    for (const Caso& c : {Caso{sinPantalla, enVacia, {"pantalla gráfica"}},
+                          Caso{todo, "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", {"carpeta actual", "ya no existe"}},
+                          Caso{sinHome, enVacia, {"HOME no está definida"}},
+                          Caso{xdgRelativa, enVacia, {"/dev/null/.local/share/gemelario", "\"datos/relativos\", no es una ruta absoluta"}}}) {
         QProcess p;
         p.setProcessEnvironment(c.env);
-        p.start("sh", c.orden);
+        p.start("sh", {"-c", c.orden, "sh", borrada, programa});
+        if (c.env.contains("DISPLAY")) {  // the same words in a message box, closed with Enter
+            const QString caja = esperarVentana("Gemelario");
+            ASSERT_FALSE(caja.isEmpty()) << c.dice.join(' ').toStdString();
+            pantalla().save(capturas() + "/arranque-" + QString::number(c.dice[0].size()) + ".png");
+            xdotool({"windowfocus", "--sync", caja, "key", "Return"});
+        }
         ASSERT_TRUE(p.waitForFinished(10000));
         EXPECT_EQ(std::pair(p.exitStatus(), p.exitCode()), std::pair(QProcess::NormalExit, 1)) << "no abort, no core dump";
         const QString error = QString::fromUtf8(p.readAllStandardError());
-        EXPECT_EQ(error.count('\n'), 1) << error.toStdString();
-        EXPECT_TRUE(error.contains(c.dice)) << error.toStdString();
+        EXPECT_EQ(error.split('\n').filter(QRegularExpression("^gemelario ")).size(), 1) << "one line of ours: " << error.toStdString();
+        for (const QString& d : c.dice) EXPECT_TRUE(error.contains(d)) << error.toStdString();
+        fs::remove_all(borrada.toStdString());
     }
 }
 

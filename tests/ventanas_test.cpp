@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "Controles.h"
 #include "EntornoTablero.h"
+#include "FinDeSesion.h"
 #include "LayoutGemelario.h"
 #include "LayoutsDialogos.h"
 #include "Modales.h"
@@ -32,6 +33,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using namespace gemelario;
 using namespace gemelario::prueba;
@@ -532,6 +535,22 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
         const QString textos = leer(nombre, abrir).join('|');
         EXPECT_TRUE(textos.contains(texto)) << nombre.toStdString() << ": " << textos.toStdString();
         if (ventana) ventana->hide();
+    }
+}
+
+TEST_F(Dialogos, TheEndOfTheSessionStoresATypedNameThenEndsTheProgram) {
+    int terminaciones = 0;
+    VigilarFinDeSesion(*qApp, [&] { ++terminaciones; });
+    juego->Total = "00:00:42";
+    for (const auto& [nombre, senal] : {std::pair{"", SIGHUP}, std::pair{"Ana", SIGTERM}}) {
+        auto v = CrearDiezPrimeros(contexto);
+        mostrar(*v.dialogo);
+        QTest::keyClicks(v.dialogo->control("txtNombre"), nombre);
+        const int antes = terminaciones;
+        ::raise(senal);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return terminaciones > antes; }, 2000));
+        EXPECT_EQ(dir.leer("Gemelario.rnd").substr(20, 32), (*nombre ? "Ana" : "Gemelario") + std::string(*nombre ? 29 : 23, ' '));
+        EXPECT_NE(registro.back(), "modal 1") << "no table opened on the way out";
     }
 }
 

@@ -47,23 +47,28 @@ void frmDiezPrimeros::cmdAceptar_Click() {
 }
 
 void frmDiezPrimeros::Form_QueryUnload() {
+    if (!guardado_) {
+        if (const std::string aviso = guardar(); !aviso.empty()) ventana_.mensaje(aviso, "Gemelario");
+    }
+    principal_.abrirModal(Modal::Puntuaciones);
+}
+
+void frmDiezPrimeros::GuardarAlTerminarSesion() {
+    if (!guardado_ && !ventana_.texto("txtNombre").empty()) guardar();
+}
+
+std::string frmDiezPrimeros::guardar() {
+    guardado_ = true;
     // Another copy of the game may have stored records since the load: the rank is found again
     // in the file as it is now, under the lock, so neither copy's record is lost or misplaced.
-    bool escrito = true;
-    {
-        CerrojoDirectorio cerrojo(directorio_);
-        Puntuacion& registro = module1_.registro;
-        ArchivoPuntuaciones archivo(directorio_, registro);
-        posicion = BuscarPosicion(archivo, registro, total_);
-        if (posicion != 0) {
-            InsertarPuntuacion(archivo, registro, posicion,
-                               {TextoTiempo(total_), total_, ventana_.texto("txtNombre"), ventana_.texto("txtFecha")});
-            escrito = archivo.Cerrar();
-        }
-    }
-    if (posicion == 0) ventana_.mensaje(kMensajeYaNoEntraAlGuardar, "Gemelario");
-    else if (!escrito) ventana_.mensaje(kMensajeRecordNoGuardado, "Gemelario");
-    principal_.abrirModal(Modal::Puntuaciones);
+    CerrojoDirectorio cerrojo(directorio_);
+    Puntuacion& registro = module1_.registro;
+    ArchivoPuntuaciones archivo(directorio_, registro);
+    posicion = BuscarPosicion(archivo, registro, total_);
+    if (posicion == 0) return kMensajeYaNoEntraAlGuardar;
+    InsertarPuntuacion(archivo, registro, posicion,
+                       {TextoTiempo(total_), total_, ventana_.texto("txtNombre"), ventana_.texto("txtFecha")});
+    return archivo.Cerrar() ? "" : kMensajeRecordNoGuardado;
 }
 
 } // namespace gemelario

@@ -34,8 +34,15 @@ public:
     void cmdAceptar_Click();
     // Runs on every way of closing: stores the record, then shows the table.
     void Form_QueryUnload();
+    // The desktop session ends with the window open: the record is stored as "Aceptar" would store
+    // it, without a word (nobody is there to read it); with no name typed, nothing is stored.
+    void GuardarAlTerminarSesion();
 
 private:
+    // Inserts the record, once; the message to show when it could not, or empty.
+    std::string guardar();
+
+    bool guardado_ = false;
     Dialogo& ventana_;
     Principal& principal_;
     Reloj& reloj_;

@@ -50,6 +50,7 @@ Abierta<frmDiezPrimeros> CrearDiezPrimeros(const Contexto& c) {
                                                  c.directorio);
     botones<frmDiezPrimeros>(*v.dialogo, *v.logica, {{"cmdAceptar", &frmDiezPrimeros::cmdAceptar_Click}});
     v.dialogo->alCerrar = [l = v.logica.get()] { l->Form_QueryUnload(); };
+    v.dialogo->alTerminarSesion = [l = v.logica.get()] { l->GuardarAlTerminarSesion(); };
     v.logica->Form_Load();
     return v;
 }

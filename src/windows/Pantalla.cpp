@@ -1,7 +1,10 @@
 // Whether a graphical display is there to open windows on, checked before Qt tries (and aborts).
 #include "Pantalla.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -12,8 +15,9 @@
 #include <QWindow>
 
 #include <cstdlib>
-#include <memory>
 #include <filesystem>
+
+#include <xcb/xcb.h>
 
 namespace gemelario::ventanas {
 namespace {
@@ -64,21 +68,54 @@ void centrarMarco(QWidget* ventana) {
     else ventana->move(marco.topLeft());
 }
 
+// Under X11 a window manager announces the frame it puts around a window by setting the window's
+// _NET_FRAME_EXTENTS; once it has, the frame is known and the window is centred again, by its frame.
+// However long the window manager takes, and never again after that (the player may move it).
+class VigiaMarco final : public QObject, public QAbstractNativeEventFilter {
+public:
+    VigiaMarco(QWidget* ventana, xcb_atom_t atomo) : QObject(ventana), ventana_(ventana), atomo_(atomo) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~VigiaMarco() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& tipo, void* mensaje, qintptr*) override {
+        if (tipo != "xcb_generic_event_t") return false;
+        const auto* e = static_cast<const xcb_generic_event_t*>(mensaje);
+        if ((e->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) return false;
+        const auto* p = static_cast<const xcb_property_notify_event_t*>(mensaje);
+        if (p->atom != atomo_ || p->window != ventana_->winId()) return false;
+        // Qt reads the new extents while it handles this event: centre right after it.
+        QTimer::singleShot(0, this, [this] {
+            centrarMarco(ventana_);
+            deleteLater();
+        });
+        return false;
+    }
+
+private:
+    QWidget* ventana_;
+    xcb_atom_t atomo_;
+};
+
+xcb_atom_t atomoExtensiones() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return XCB_ATOM_NONE;
+    xcb_connection_t* conexion = x11->connection();
+    static constexpr char kNombre[] = "_NET_FRAME_EXTENTS";
+    const auto peticion = xcb_intern_atom(conexion, 0, sizeof kNombre - 1, kNombre);
+    xcb_intern_atom_reply_t* respuesta = xcb_intern_atom_reply(conexion, peticion, nullptr);
+    const xcb_atom_t atomo = respuesta ? respuesta->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    std::free(respuesta);
+    return atomo;
+}
+
 } // namespace
 
 void CentrarEnPantalla(QWidget* ventana) {
     ventana->adjustSize();
     centrarMarco(ventana);
-    auto intentos = std::make_shared<int>(0);
-    auto* reloj = new QTimer(ventana);
-    reloj->setInterval(20);
-    QObject::connect(reloj, &QTimer::timeout, ventana, [ventana, reloj, intentos] {
-        if (ventana->frameGeometry().size() != ventana->size() || ++*intentos >= 25) {
-            centrarMarco(ventana);
-            reloj->deleteLater();
-        }
-    });
-    reloj->start();
+    if (ventana->frameGeometry().size() != ventana->size()) return;  // already framed
+    if (const xcb_atom_t atomo = atomoExtensiones(); atomo != XCB_ATOM_NONE) new VigiaMarco(ventana, atomo);
 }
 
 void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo) {

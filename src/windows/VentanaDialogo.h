@@ -25,6 +25,8 @@ public:
     std::function<void(const std::string& control)> alCambiar;
     std::function<void(const std::string& temporizador)> alTick;
     std::function<void()> alCerrar;
+    // The desktop session ends while the window is open: store what it holds.
+    std::function<void()> alTerminarSesion;
 
     // Seams for a test: the message box and the choice of a printer (false: cancelled).
     std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;

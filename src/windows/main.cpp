@@ -7,6 +7,7 @@
 #include "Arte.h"
 #include "AzarMezclado.h"
 #include "EsperaReal.h"
+#include "FinDeSesion.h"
 #include "Modales.h"
 #include "Pantalla.h"
 #include "PitidoCanberra.h"
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     const ventanas::Contexto contexto{&ventana, imagenes, ventana, juego, clave, module1, reloj,
                                       azar,     espera,   pitido,  web,   directorio};
     ventanas::RegistrarModales(ventana, contexto);
+    ventanas::VigilarFinDeSesion(aplicacion, [] { QCoreApplication::exit(0); });
     juego.Form_Load();
     ventana.mostrarCentrada();
     return QApplication::exec();
