@@ -10,7 +10,7 @@ contenido=$(dpkg-deb -c "$deb")
 for f in ./usr/games/gemelario ./usr/games/webcorvantiso ./usr/share/doc/gemelario/changelog.Debian.gz; do
   grep -qF " $f" <<<"$contenido" || falla "the package lacks $f"
 done
-dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || falla "Qt is not among its dependencies"
+for d in libqt6widgets6 qt6-translations-l10n; do dpkg-deb -f "$deb" Depends | grep -q "$d" || falla "$d is not among its dependencies"; done
 lintian --fail-on error "$deb" || falla "lintian reports errors"
 [ "$fallos" -eq 0 ] && echo "paquete: todo bien ($(basename "$deb"))"
 exit "$fallos"

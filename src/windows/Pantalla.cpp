@@ -99,7 +99,7 @@ private:
 
 xcb_atom_t atomoExtensiones() {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11) return XCB_ATOM_NONE;
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection()) return XCB_ATOM_NONE;
     xcb_connection_t* conexion = x11->connection();
     static constexpr char kNombre[] = "_NET_FRAME_EXTENTS";
     const auto peticion = xcb_intern_atom(conexion, 0, sizeof kNombre - 1, kNombre);
