@@ -590,6 +590,69 @@ TEST_F(Dialogos, PrintingPutsTheWindowOnOnePageOrNothingWhenCancelled) {
     QFile::copy(pdf, capturas() + "/tabla.pdf");
 }
 
+TEST_F(Dialogos, EveryTabStopTakesTheFocusShowsItAndAnswersItsKeys) {
+    // Tab from the control focused at opening walks every stop in tab order and comes back; each
+    // stop looks different while it has the focus.
+    juego->Total = "00:00:42";
+    QStringList paradasClave{"cmdAceptar", "cmdDesconocida"};
+    for (int i = 1; i <= 12; ++i) paradasClave << QString("picImagen(%1)").arg(i);
+    const std::vector<std::pair<std::function<std::shared_ptr<VentanaDialogo>()>, QStringList>> ventanas = {
+        {[&] { return CrearClave(contexto); }, paradasClave},
+        {[&] { return mantener(CrearDuracion(contexto)); }, {"cmdGuardar", "cmdCancelar", "vsbDuración"}},
+        {[&] { return mantener(CrearPuntuaciones(contexto)); }, {"cmdAceptar", "cmdImprimir"}},
+        {[&] { return mantener(CrearDiezPrimeros(contexto)); }, {"txtNombre", "txtFecha", "cmdAceptar"}},
+        {[&] { return CrearNormas(contexto); }, {"cmdAceptar", "Text1"}},
+        {[&] { return mantener(CrearAcerca(contexto)); }, {"cmdAceptar", "Picture1(1)", "Picture1(2)", "picPubli1"}}};
+    for (const auto& [crear, paradas] : ventanas) {
+        auto d = crear();
+        mostrar(*d);
+        if (QTimer* t = d->temporizador("tmrAcerca")) t->stop();  // pictures that stay put
+        QStringList visitadas;
+        for (int k = 0; k <= paradas.size(); ++k) {
+            QWidget* foco = QApplication::focusWidget();
+            visitadas << foco->objectName();
+            const QImage conFoco = foco->grab().toImage();
+            QTest::keyClick(foco, Qt::Key_Tab);
+            if (k < paradas.size())
+                EXPECT_NE(foco->grab().toImage(), conFoco) << foco->objectName().toStdString() << " shows no focus";
+            conFoco.save(capturas() + "/foco-" + d->objectName() + "-" + foco->objectName() + ".png");
+        }
+        EXPECT_EQ(visitadas, paradas + QStringList{paradas[0]}) << d->windowTitle().toStdString();
+        d->close();
+    }
+    // Enter or Space on a focused control does what a click on it does.
+    auto clave = CrearClave(contexto);
+    mostrar(*clave);
+    for (const auto& [indice, tecla, elegida] : {std::tuple{3, Qt::Key_Space, "hamburgue.bmp"}, {4, Qt::Key_Return, "cajafuerte.bmp"}}) {
+        QTest::keyClick(clave->control("picImagen", indice), tecla);
+        EXPECT_EQ(contexto.clave.clave, elegida);  // the key window's own choice
+    }
+    clave->control("cmdDesconocida")->setFocus();
+    const int sorteos = azar.sorteos;
+    QTest::keyClick(clave->control("cmdDesconocida"), Qt::Key_Return);
+    EXPECT_FALSE(clave->isVisible());
+    EXPECT_EQ(azar.sorteos, sorteos + 1) << "the secret draw, not Aceptar's kept choice";
+    auto acerca = CrearAcerca(contexto);
+    mostrar(*acerca.dialogo);
+    for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(acerca.dialogo->control("picPubli1"), tecla);
+    EXPECT_EQ(web.abiertas.size(), 2u);
+    EXPECT_TRUE(acerca.dialogo->isVisible());
+    auto duracion = CrearDuracion(contexto);
+    mostrar(*duracion.dialogo);
+    auto* barra = duracion.dialogo->como<QScrollBar>("vsbDuración");
+    QStringList leidas;
+    for (Qt::Key tecla : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_PageUp}) {
+        QTest::keyClick(barra, tecla);
+        leidas << duracion.dialogo->como<Etiqueta>("lblDuración")->texto();
+    }
+    EXPECT_EQ(leidas.join('|'), "Duración:  16|Duración:  17|Duración:  1|Duración:  300|Duración:  299|Duración:  298");
+    duracion.dialogo->control("cmdCancelar")->setFocus();
+    QTest::keyClick(duracion.dialogo->control("cmdCancelar"), Qt::Key_Return);
+    EXPECT_FALSE(duracion.dialogo->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(dir.ruta / "Valor.dat")) << "Cancelar stores nothing";
+    EXPECT_EQ(juego->valoración, 15);
+}
+
 TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
     const std::vector<std::pair<const char*, std::function<std::shared_ptr<VentanaDialogo>()>>> ventanas = {
         {"frmClave", [&] { return CrearClave(contexto); }},

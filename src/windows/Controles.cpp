@@ -55,6 +55,75 @@ void CajaImagen::keyPressEvent(QKeyEvent* e) {
     e->accept();
 }
 
+Barra::Barra(QWidget* padre) : QScrollBar(Qt::Horizontal, padre) { setFocusPolicy(Qt::StrongFocus); }
+
+void Barra::keyPressEvent(QKeyEvent* e) {
+    SliderAction accion = SliderNoAction;
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: accion = SliderSingleStepSub; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: accion = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: accion = SliderPageStepSub; break;
+    case Qt::Key_PageDown: accion = SliderPageStepAdd; break;
+    case Qt::Key_Home: accion = SliderToMinimum; break;
+    case Qt::Key_End: accion = SliderToMaximum; break;
+    default: return QScrollBar::keyPressEvent(e);
+    }
+    triggerAction(accion);
+    if (!marco_) {
+        marco_ = true;
+        repaint();
+    }
+    e->accept();
+}
+
+void Barra::paintEvent(QPaintEvent* e) {
+    QScrollBar::paintEvent(e);
+    if (!marco_ || !hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(QColor(255, 140, 0), 2));
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void Barra::focusInEvent(QFocusEvent* e) {
+    QScrollBar::focusInEvent(e);
+    marco_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    repaint();
+}
+
+void Barra::focusOutEvent(QFocusEvent* e) {
+    QScrollBar::focusOutEvent(e);
+    marco_ = false;
+    repaint();
+}
+
+void Boton::paintEvent(QPaintEvent* e) {
+    QPushButton::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+    p.drawRect(rect().adjusted(4, 4, -5, -5));
+}
+
+void TextoLargo::paintEvent(QPaintEvent* e) {
+    QPlainTextEdit::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(viewport());
+    p.setPen(QPen(QColor(255, 140, 0), 2));
+    p.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
+}
+
+void TextoLargo::focusInEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusInEvent(e);
+    viewport()->update();
+}
+
+void TextoLargo::focusOutEvent(QFocusEvent* e) {
+    QPlainTextEdit::focusOutEvent(e);
+    viewport()->update();
+}
+
 void CajaImagen::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     marco_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;

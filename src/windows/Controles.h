@@ -3,6 +3,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QString>
 #include <QWidget>
 
@@ -17,7 +20,8 @@ public:
     void ponerImagen(const QImage& imagen);
     void ponerBorde(bool borde);
     bool borde() const { return borde_; }
-    // Board cells are played with the keyboard too: Space or Enter turns, arrows move the focus.
+    // A picture that takes the focus is pressed with Space or Enter, as a click presses it, and
+    // shows a focus frame once reached by the keyboard; board cells also move the focus with arrows.
     void ponerTeclado(bool activo) { teclado_ = activo; }
     const QImage& imagen() const { return imagen_; }
 
@@ -39,6 +43,48 @@ private:
     bool pulsado_ = false;
     bool teclado_ = false;
     bool marco_ = false;  // the focus frame shows once the keyboard is in use, not after a click
+};
+
+// The exposure bar: a horizontal scroll bar that takes the focus and moves with the keys: the
+// arrows by one step, PageUp and PageDown by a page, Home and End to its ends. A focus frame shows
+// while the keyboard is on it.
+class Barra : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit Barra(QWidget* padre = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    bool marco_ = false;
+};
+
+// A command button that shows the focus with a dotted rectangle inside it, whether or not it is
+// the default button (whose frame alone would not tell).
+class Boton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// A read-only text of several lines (the rules) with a focus frame while the keyboard is on it:
+// the text shows no caret to tell.
+class TextoLargo : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 };
 
 // A control that keeps the clicks made on it: they never reach the window's surface beneath.

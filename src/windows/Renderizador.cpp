@@ -73,7 +73,7 @@ QWidget* construirLinea(QWidget* sup, const Control& c) {
 }
 
 QWidget* construirTextoMultilinea(QWidget* sup, const Control& c) {
-    auto* t = new QPlainTextEdit(sup);
+    auto* t = new TextoLargo(sup);
     t->setPlainText(QString::fromStdString(c.caption).replace("\r\n", "\n"));
     t->setReadOnly(c.soloLectura);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -84,7 +84,7 @@ QWidget* construirTextoMultilinea(QWidget* sup, const Control& c) {
 }
 
 QWidget* construirBarra(QWidget* sup, const Control& c) {
-    auto* b = new QScrollBar(Qt::Horizontal, sup);
+    auto* b = new Barra(sup);
     b->setRange(c.minimo, c.maximo);
     b->setValue(c.inicial);
     // Arrows and track move by one; the thumb reports its value only once released.
@@ -101,6 +101,7 @@ QWidget* construirImagen(QWidget* sup, const Control& c) {
     p->setPalette(pal);
     if (!c.recurso.empty()) p->ponerImagen(QImage(QString::fromStdString(c.recurso)));
     if (c.cursorPropio) p->setCursor(CursorMano());
+    p->ponerTeclado(c.tabStop);
     return p;
 }
 
@@ -137,7 +138,7 @@ QWidget* construirTexto(QWidget* sup, const Control& c) {
 }
 
 QWidget* construirBoton(QWidget* sup, const Control& c) {
-    auto* b = new QPushButton(QString::fromStdString(c.caption), sup);
+    auto* b = new Boton(QString::fromStdString(c.caption), sup);
     b->setAutoDefault(false);
     b->setDefault(false);
     return b;

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
@@ -42,6 +43,9 @@ VentanaDialogo::VentanaDialogo(const Formulario& formulario, const CargadorImage
         const int indice = c.indice;
         QWidget* w = controles_.widget(nombre, indice);
         if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+            // In a dialog Enter presses the focused button, elsewhere the default one (the main
+            // window's hidden exit button never takes Enter).
+            if (auto* p = qobject_cast<QPushButton*>(b)) p->setAutoDefault(true);
             connect(b, &QAbstractButton::clicked, this, [this, nombre, indice] { if (alClic) alClic(nombre, indice); });
         } else if (auto* caja = qobject_cast<CajaImagen*>(w)) {
             connect(caja, &CajaImagen::clic, this, [this, nombre, indice] { if (alClic) alClic(nombre, indice); });
@@ -69,6 +73,8 @@ void VentanaDialogo::prepararParaMostrar() {
         if (c.tabIndex && w && w->focusPolicy() != Qt::NoFocus && c.visible && (!primero || *c.tabIndex < *primero->tabIndex))
             primero = &c;
     }
+    // Focused as if by the keyboard, so the first control shows its focus as every later one does.
+    setAttribute(Qt::WA_KeyboardFocusChange);
     if (primero) controles_.widget(primero->nombre, primero->indice)->setFocus(Qt::TabFocusReason);
     for (const auto& [nombre, t] : controles_.temporizadores) t->start();
 }
