@@ -7,7 +7,7 @@ paquetes=(
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libgtest-dev clang libclang-rt-14-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
-  xvfb xauth xdotool openbox wmctrl x11-utils file
+  xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
   desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )

@@ -284,6 +284,9 @@ TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
     const QRect marco(g["X"] - izquierda, g["Y"] - arriba, g["WIDTH"] + izquierda + derecha, g["HEIGHT"] + arriba + abajo);
     EXPECT_LE((marco.center() - pantalla().rect().center()).manhattanLength(), 4) << "the frame, title bar included, is centred";
     compruebaTamanoFijo();
+    // The class its menu entry names in StartupWMClass, and an icon up to 256 pixels.
+    EXPECT_EQ(propiedad("WM_CLASS"), "WM_CLASS(STRING) = \"gemelario\", \"Gemelario\"");
+    EXPECT_TRUE(salida("xprop", {"-len", "1000000", "-id", ventana, "_NET_WM_ICON"}).contains("Icon (256 x 256)"));
     pantalla().save(capturas() + "/e2e-gestor.png");
 
     xdotool({"mousemove", QString::number(g["X"] + 4), QString::number(g["Y"] + g["HEIGHT"] - 4), "click", "1"});

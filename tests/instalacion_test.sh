@@ -33,6 +33,19 @@ for caso in "C.UTF-8|gemelario|DESCRIPCIÓN|cataplás.bmp, seta.bmp, reverso.bmp
   for texto in "$uno" "$dos"; do pagina "$loc" "$nombre" | grep -qF "$texto" || falla "$nombre(6) in $loc lacks: $texto"; done
 done
 
+grep -qx "StartupWMClass=Gemelario" "$prefijo/share/applications/example.corvantiso.Gemelario.desktop" || falla "StartupWMClass"
+
+# On Wayland (a headless weston) the window tells its menu entry's id as its app id.
+export XDG_RUNTIME_DIR="$prefijo/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --socket=wl-gemelario --idle-time=0 >/dev/null 2>&1 &
+weston_pid=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/wl-gemelario" ] && break; sleep 0.1; done
+(cd "$prefijo" && XDG_DATA_HOME="$prefijo/datos" WAYLAND_DISPLAY=wl-gemelario QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
+   timeout 5 "$prefijo/bin/gemelario" 2>&1 | grep -m1 -o 'set_app_id("[^"]*")') >"$prefijo/app_id"
+kill "$weston_pid"
+[ "$(cat "$prefijo/app_id")" = 'set_app_id("example.corvantiso.Gemelario")' ] || falla "Wayland app id: $(cat "$prefijo/app_id")"
+
 # Started as the desktop menu starts it: the entry's Exec, found on the PATH.
 orden=$(sed -n 's/^Exec=//p' "$prefijo/share/applications/example.corvantiso.Gemelario.desktop")
 programa=$(PATH="$prefijo/bin:$PATH" command -v "$orden") || falla "the menu entry's Exec ($orden) is not on the PATH"

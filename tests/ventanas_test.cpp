@@ -382,6 +382,14 @@ TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
     const QImage captura = ventana.grab().toImage();
     EXPECT_EQ(captura.width(), qRound(ventana.width() * escala));
     captura.save(capturas() + QString("/ventana-escala-%1.png").arg(escala));
+    // The About window's link: the stored 213 × 90 picture at 1×, drawn anew on a denser screen.
+    VentanaDialogo acerca(LayoutAcerca(), imagenes);
+    const QImage enlace = acerca.como<CajaImagen>("picPubli1")->imagen();
+    EXPECT_EQ(enlace.size(), QSize(qRound(213 * escala), qRound(90 * escala)));
+    if (escala == 1) {
+        EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg"));
+    }
+    acerca.grab().save(capturas() + QString("/frmAcerca-escala-%1.png").arg(escala));
 }
 
 TEST(Dibujos, TheBuildWritesTwentyFourBitBitmapsWithTheGameNames) {
@@ -613,8 +621,9 @@ TEST_F(Dialogos, EveryTabStopTakesTheFocusShowsItAndAnswersItsKeys) {
             visitadas << foco->objectName();
             const QImage conFoco = foco->grab().toImage();
             QTest::keyClick(foco, Qt::Key_Tab);
-            if (k < paradas.size())
+            if (k < paradas.size()) {
                 EXPECT_NE(foco->grab().toImage(), conFoco) << foco->objectName().toStdString() << " shows no focus";
+            }
             conFoco.save(capturas() + "/foco-" + d->objectName() + "-" + foco->objectName() + ".png");
         }
         EXPECT_EQ(visitadas, paradas + QStringList{paradas[0]}) << d->windowTitle().toStdString();

@@ -4,6 +4,7 @@
 #include "ArchivoAtomico.h"
 #include "frmGemelario.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
@@ -69,9 +70,22 @@ QImage DibujoSvg(const QString& recurso, QSize tamano, QColor fondo) {
     return renderizar(recurso, tamano, 1, QImage::Format_ARGB32_Premultiplied, fondo);
 }
 
+QImage ImagenDeRecurso(const QString& recurso, qreal escala) {
+    QImage imagen(recurso);
+    QString dibujo = recurso;
+    dibujo.replace(QRegularExpression(QStringLiteral("\\.[a-z]+$")), QStringLiteral(".svg"));
+    if (escala <= 1 || imagen.isNull() || dibujo == recurso || !QFile::exists(dibujo)) return imagen;
+    return renderizar(dibujo, imagen.size(), escala, QImage::Format_RGB32, Qt::white);
+}
+
 QIcon IconoGemelario() {
-    QIcon icono;
-    for (int lado : {16, 32, 48}) icono.addPixmap(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/icono.svg"), {lado, lado})));
+    // Every size a dock, a task switcher or a HiDPI title bar asks for, drawn once.
+    static const QIcon icono = [] {
+        QIcon i;
+        for (int lado : {16, 24, 32, 48, 64, 128, 256})
+            i.addPixmap(QPixmap::fromImage(DibujoSvg(QStringLiteral(":/arte/icono.svg"), {lado, lado})));
+        return i;
+    }();
     return icono;
 }
 

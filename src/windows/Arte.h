@@ -27,6 +27,10 @@ QImage DibujoSvg(const QString& recurso, QSize tamano, QColor fondo = Qt::transp
 
 QIcon IconoGemelario();
 
+// A picture stored with a window (a Qt resource): as stored on an ordinary screen; on a denser one
+// its drawing (the resource of the same name ending in .svg), rendered with the screen's pixels.
+QImage ImagenDeRecurso(const QString& recurso, qreal escala);
+
 // The hand-shaped pointer shown over the About window's link picture (hot spot 12, 1).
 QCursor CursorMano();
 

@@ -99,7 +99,7 @@ QWidget* construirImagen(QWidget* sup, const Control& c) {
     QPalette pal = p->palette();
     pal.setColor(QPalette::Button, ColorQt(c.fondo, *p));
     p->setPalette(pal);
-    if (!c.recurso.empty()) p->ponerImagen(QImage(QString::fromStdString(c.recurso)));
+    if (!c.recurso.empty()) p->ponerImagen(ImagenDeRecurso(QString::fromStdString(c.recurso), p->devicePixelRatioF()));
     if (c.cursorPropio) p->setCursor(CursorMano());
     p->ponerTeclado(c.tabStop);
     return p;

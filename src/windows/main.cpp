@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
     }
     QApplication aplicacion(argc, argv);
     QApplication::setApplicationName("Gemelario");
+    // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.corvantiso.Gemelario"));
     ventanas::TraducirQtAlEspanol(aplicacion);
     // Started from a desktop menu, nobody reads stderr: a failure to start is also shown.
     const auto fallo = [](const std::string& texto) {
