@@ -3,8 +3,12 @@
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$raiz/scripts/instalar-dependencias.sh"
+# Debian's hardening: fortify, stack protector, PIE, full RELRO with immediate binding.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S "$raiz" -B "$raiz/build-deb" -DCMAKE_BUILD_TYPE=Release -DGEMELARIO_TESTS=OFF \
-  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games >/dev/null
+  -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
+  -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$raiz/build-deb" -j2
 (cd "$raiz/build-deb" && cpack -G DEB >/dev/null)
 ls "$raiz"/build-deb/gemelario_*.deb

@@ -11,6 +11,18 @@ for f in ./usr/games/gemelario ./usr/games/webcorvantiso ./usr/share/doc/gemelar
   grep -qF " $f" <<<"$contenido" || falla "the package lacks $f"
 done
 for d in libqt6widgets6 qt6-translations-l10n; do dpkg-deb -f "$deb" Depends | grep -q "$d" || falla "$d is not among its dependencies"; done
-lintian --fail-on error "$deb" || falla "lintian reports errors"
+lintian --pedantic --suppress-tags initial-upload-closes-no-bugs --fail-on error,warning,info,pedantic "$deb" \
+  || falla "lintian reports tags"
+# Built hardened: full RELRO with immediate binding, PIE, the stack protector and fortified calls.
+dentro=$(mktemp -d)
+dpkg-deb -x "$deb" "$dentro"
+for programa in "$dentro"/usr/games/*; do
+  readelf -d "$programa" | grep -q "BIND_NOW" || falla "$(basename "$programa") binds lazily"
+  readelf -lW "$programa" | grep -q "GNU_RELRO" || falla "$(basename "$programa") has no RELRO"
+  readelf -h "$programa" | grep -q "DYN" || falla "$(basename "$programa") is not PIE"
+  readelf -sW --dyn-syms "$programa" | grep -q "__stack_chk_fail" || falla "$(basename "$programa") has no stack protector"
+  readelf -sW --dyn-syms "$programa" | grep -q "_chk@" || falla "$(basename "$programa") has no fortified call"
+done
+rm -rf "$dentro"
 [ "$fallos" -eq 0 ] && echo "paquete: todo bien ($(basename "$deb"))"
 exit "$fallos"
