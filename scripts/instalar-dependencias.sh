@@ -8,6 +8,7 @@ paquetes=(
   libgtest-dev clang libclang-rt-14-dev
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
   xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
+  dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )

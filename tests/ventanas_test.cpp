@@ -347,6 +347,12 @@ TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
     EXPECT_EQ(conMarco.pixelColor(5, 50), QColor(255, 140, 0)) << "a visible focus frame";
     std::vector<std::string> orden{"cataplás.bmp"};  // the key pair first, so the game can be won
     for (int k = 2; k <= kImagenes; ++k) orden.push_back(TablaImagenes()[k]);
+    std::vector<std::string> alAbrirElRecord;  // what a reader hears of the last pair before the record window
+    ventana.registrarModal(Modal::DiezPrimeros, [&] {
+        for (int c : celdasDe("tenis.bmp")) alAbrirElRecord.push_back(ventana.picDibujo(c)->accessibleName().toStdString());
+        alAbrirElRecord.push_back(ventana.superficie()->accessibleDescription().toStdString());
+    });
+    juego->Total = "00:00:30";  // a record: the record window opens at the end
     bool enter = false;
     for (const std::string& img : orden)
         for (int c : celdasDe(img)) {
@@ -354,6 +360,10 @@ TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
             QTest::keyClick(QApplication::focusWidget(), (enter = !enter) ? Qt::Key_Return : Qt::Key_Space);
         }
     EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeFin);
+    const auto tenis = celdasDe("tenis.bmp");
+    const auto casilla = [](int c) { return "Casilla " + std::to_string(c); };
+    EXPECT_EQ(alAbrirElRecord, (std::vector<std::string>{casilla(tenis[0]) + ", tenis, resuelta", casilla(tenis[1]) + ", tenis, resuelta",
+                                                         casilla(tenis[0]) + ": tenis. " + casilla(tenis[1]) + ": tenis. Pareja."}));
     for (int i = 1; i <= 24; ++i) EXPECT_EQ(ventana.picDibujo(i)->imagen(), DibujoIncorporado(juego->imagenCasilla[i]));
     EXPECT_EQ(terminaciones, 0);
 }
@@ -369,6 +379,17 @@ TEST_F(Ventana, CellsTellAScreenReaderTheirState) {
     clicCasilla(coche[0]);
     EXPECT_EQ(nombre(seta[1]), "Casilla " + std::to_string(seta[1]) + ", seta, resuelta");
     EXPECT_EQ(nombre(coche[0]), "Casilla " + std::to_string(coche[0]) + ", coche");
+    // The turn that is no pair stays readable once its cards are face down again.
+    const int otra = celdasDe(juego->imagenCasilla[coche[0]] == "tenis.bmp" ? "seta.bmp" : "tenis.bmp")[0];
+    clicCasilla(otra);
+    EXPECT_EQ(ventana.superficie()->accessibleDescription().toStdString(),
+              "Casilla " + std::to_string(coche[0]) + ": coche. Casilla " + std::to_string(otra) + ": tenis. No es pareja.");
+    EXPECT_EQ(nombre(otra), "Casilla " + std::to_string(otra) + ", boca abajo");
+    // Roles: cells are buttons to press, labels static text, the decorative lines hidden.
+    QAccessibleInterface* celda = QAccessible::queryAccessibleInterface(ventana.picDibujo(otra));
+    EXPECT_EQ(celda->role(), QAccessible::Button);
+    EXPECT_EQ(celda->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ventana.lblTiempoWidget())->role(), QAccessible::StaticText);
 }
 
 TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
@@ -470,8 +491,20 @@ TEST_F(Dialogos, EveryDialogMatchesItsLayoutTable) {
                 EXPECT_EQ(w->geometry(), QRect(k.left / 15, k.top / 15, k.width / 15, k.height / 15)) << k.nombre << k.indice;
             }
             EXPECT_EQ(w->toolTip().toStdString(), k.tooltip) << k.nombre << k.indice;
-            const QString accesible = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QAccessibleInterface* lector = QAccessible::queryAccessibleInterface(w);
+            const QString accesible = lector->text(QAccessible::Name);
             EXPECT_FALSE(accesible.isEmpty() || accesible.toStdString() == k.nombre) << "a Spanish name for " << k.nombre;
+            EXPECT_EQ(lector->state().invisible, k.tipo == Tipo::Linea || !k.visible) << k.nombre << ": decorative lines are hidden";
+        }
+        // A reader goes through the window row by row: the table from the first place down.
+        QStringList puestos;
+        QAccessibleInterface* sup = QAccessible::queryAccessibleInterface(d->superficie());
+        for (int i = 0; i < sup->childCount(); ++i)
+            if (const QString n = sup->child(i)->text(QAccessible::Name); n.contains(" del puesto ")) puestos << n.section(':', 0, 0);
+        if (c.layout.nombre == "frmPuntuaciones") {
+            EXPECT_EQ(puestos.mid(0, 6), (QStringList{"Tiempo del puesto 1", "Nombre del puesto 1", "Fecha del puesto 1",
+                                                       "Tiempo del puesto 2", "Nombre del puesto 2", "Fecha del puesto 2"}));
+            EXPECT_EQ(puestos.size(), 30);
         }
         d->grab().save(capturas() + "/" + QString::fromStdString(c.layout.nombre) + ".png");
     }

@@ -23,6 +23,7 @@ public:
     // A picture that takes the focus is pressed with Space or Enter, as a click presses it, and
     // shows a focus frame once reached by the keyboard; board cells also move the focus with arrows.
     void ponerTeclado(bool activo) { teclado_ = activo; }
+    bool teclado() const { return teclado_; }
     const QImage& imagen() const { return imagen_; }
 
 signals:
@@ -141,6 +142,13 @@ private:
     QString texto_;
     Qt::Alignment alineacion_;
     bool borde_;
+};
+
+// A decorative line: a filled band of its colour.
+class Linea : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
 };
 
 // The window's own surface: reports clicks and double clicks outside every control.

@@ -1,6 +1,7 @@
 // Turns a layout table into Qt widgets: one builder per control kind, menus, tab and stacking order.
 #include "Renderizador.h"
 
+#include "Accesibilidad.h"
 #include "Arte.h"
 #include "Controles.h"
 
@@ -64,7 +65,7 @@ QWidget* construirEtiqueta(QWidget* sup, const Control& c) {
 }
 
 QWidget* construirLinea(QWidget* sup, const Control& c) {
-    auto* l = new QWidget(sup);
+    auto* l = new Linea(sup);
     l->setAutoFillBackground(true);
     QPalette pal = l->palette();
     pal.setColor(QPalette::Window, ColorQt(c.texto, *l));
@@ -178,6 +179,7 @@ QWidget* ControlesConstruidos::widget(const std::string& nombre, int indice) con
 }
 
 ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& formulario) {
+    InstalarAccesibilidad();
     ControlesConstruidos hechos;
     auto construir = [&](const Control& c) {
         QWidget* w = nullptr;

@@ -2,6 +2,7 @@
 // to the window's logic, shown modally.
 #include "VentanaDialogo.h"
 
+#include "Accesibilidad.h"
 #include "Controles.h"
 #include "Pantalla.h"
 
@@ -21,6 +22,7 @@ namespace gemelario::ventanas {
 
 VentanaDialogo::VentanaDialogo(const Formulario& formulario, const CargadorImagenes& imagenes, QWidget* padre)
     : QDialog(padre), formulario_(formulario), imagenes_(imagenes) {
+    InstalarAccesibilidad();  // before any control's accessible interface exists
     setObjectName(QString::fromStdString(formulario.nombre));
     setWindowTitle(QString::fromStdString(formulario.caption));
     setWindowIcon(IconoGemelario());

@@ -1,6 +1,7 @@
 // frmGemelario on screen: the Qt main window built from its layout, routing events to the board.
 #include "VentanaPrincipal.h"
 
+#include "Accesibilidad.h"
 #include "LayoutGemelario.h"
 #include "Pantalla.h"
 #include "frmGemelario.h"
@@ -14,11 +15,14 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 
 namespace gemelario::ventanas {
 
 VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::function<void()> terminarPrograma)
     : imagenes_(imagenes), terminarPrograma_(std::move(terminarPrograma)) {
+    InstalarAccesibilidad();  // before any control's accessible interface exists
     const Formulario& f = LayoutGemelario();
     setObjectName(QString::fromStdString(f.nombre));
     setWindowTitle(QString::fromStdString(f.caption));
@@ -31,6 +35,7 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     superficie_->setObjectName("superficie");
     superficie_->setFont(FuenteQt(Fuente{}));
     setCentralWidget(superficie_);
+    superficie_->setAccessibleName(QStringLiteral("Tablero"));
     controles_ = ConstruirControles(superficie_, f);
     acciones_ = ConstruirMenus(menuBar(), f);
     fijarTamano();
@@ -47,8 +52,11 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
     juego_ = &juego;
     for (int i = 1; i <= 24; ++i) {
         connect(picDibujo(i), &CajaImagen::clic, this, [this, i] {
+            enClic_ = true;
             juego_->picDibujo_Click(i);
-            for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
+            enClic_ = false;
+            actualizarAccesibles();
+            anunciarTurno();
         });
         // The arrows move the focus frame across the six by four board, stopping at its edges.
         connect(picDibujo(i), &CajaImagen::mover, this, [this, i](int dc, int df) {
@@ -93,6 +101,27 @@ void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {
     c->ponerImagen(imagenes_.cargar(archivo, c->devicePixelRatioF()));
     mostrado_[i] = archivo;
     actualizarAccesible(i);
+    if (!enClic_) turno_.clear();  // a new deal or the board revealed: no turn under way
+    const bool cara = archivo != "reverso.bmp" && archivo != "reverclave.bmp";
+    if (enClic_ && cara && std::none_of(turno_.begin(), turno_.end(), [i](const auto& t) { return t.first == i; }))
+        turno_.emplace_back(i, archivo);
+}
+
+void VentanaPrincipal::actualizarAccesibles() {
+    for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
+}
+
+void VentanaPrincipal::anunciarTurno() {
+    // The turn stays readable after the wait, on the board and on the cell just played:
+    // "Casilla 8: tenis. Casilla 10: seta. No es pareja."
+    if (turno_.empty()) return;
+    QStringList partes;
+    for (const auto& [c, archivo] : turno_) partes << QString("Casilla %1: %2.").arg(c).arg(QString::fromStdString(archivo).chopped(4));
+    if (turno_.size() >= 2) partes << (juego_->casillaResuelta[turno_.back().first] ? "Pareja." : "No es pareja.");
+    const QString texto = partes.join(' ');
+    superficie_->setAccessibleDescription(texto);
+    picDibujo(turno_.back().first)->setAccessibleDescription(texto);
+    if (turno_.size() >= 2) turno_.clear();
 }
 
 void VentanaPrincipal::actualizarAccesible(int i) {
@@ -101,7 +130,8 @@ void VentanaPrincipal::actualizarAccesible(int i) {
     if (archivo.empty() || archivo == "reverso.bmp") nombre += "boca abajo";
     else nombre += QString::fromStdString(archivo).chopped(4);
     if (juego_ && juego_->casillaResuelta[i]) nombre += ", resuelta";
-    picDibujo(i)->setAccessibleName(nombre);
+    // Only a real change reaches the reader: one event per cell that changed.
+    if (picDibujo(i)->accessibleName() != nombre) picDibujo(i)->setAccessibleName(nombre);
 }
 
 void VentanaPrincipal::mostrarTxtClave(int i, bool visible) {
@@ -150,6 +180,9 @@ void VentanaPrincipal::changeEvent(QEvent* evento) {
 }
 
 void VentanaPrincipal::abrirModal(Modal ventana) {
+    // The last pair is heard as solved before the window it opens (the record window) takes over.
+    actualizarAccesibles();
+    anunciarTurno();
     const auto it = modales_.find(ventana);
     if (it != modales_.end() && it->second) it->second();
 }
@@ -169,7 +202,7 @@ bool VentanaPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
         if (primeraEntrega && w->window() == this) {
             const QString texto = static_cast<QKeyEvent*>(evento)->text();
             if (!texto.isEmpty()) juego_->Form_KeyPress(texto.at(0).unicode());
-            for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
+            actualizarAccesibles();
         }
     }
     return QMainWindow::eventFilter(objeto, evento);

@@ -77,6 +77,11 @@ private:
     bool keyPreview_ = false;
     bool maximizada_ = false;
     std::array<std::string, 25> mostrado_{};
+    // The cells turned face up by the click being handled, in order, with their pictures.
+    std::vector<std::pair<int, std::string>> turno_;
+    bool enClic_ = false;
+    void actualizarAccesibles();
+    void anunciarTurno();
 };
 
 } // namespace gemelario::ventanas
