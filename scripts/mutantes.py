@@ -58,7 +58,7 @@ def correr(build, entorno):
 def main():
     build = pathlib.Path(sys.argv[1]).resolve()
     filtro = sys.argv[2] if len(sys.argv) > 2 else ""
-    entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen", GEMELARIO_PARTIDAS_SOAK="3000")
+    entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     sobrevivientes = 0
     for n, ruta, original, cambio in leer_mutantes(filtro):
         archivo = RAIZ / ruta

@@ -17,5 +17,4 @@ cmake -S "$raiz" -B "$raiz/build-san" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD
 cmake --build "$raiz/build-san" -j2
 # Leaks inside system libraries (D-Bus, fontconfig) are theirs, not the game's.
 export LSAN_OPTIONS="suppressions=$raiz/tests/lsan.supp"
-export GEMELARIO_PARTIDAS_SOAK=10000
 (cd "$raiz/build-san" && ctest --output-on-failure -j2)

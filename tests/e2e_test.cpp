@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <thread>
 
@@ -110,6 +111,7 @@ protected:
         fs::remove_all(directorio);
         fs::create_directories(directorio);
         for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, directorio / d);
+        std::ofstream(directorio / "Valor.dat") << " 6 \r\n";  // a non-pair held 0.3 s: time enough to see it
         proceso = new QProcess;
         ventana = arrancar(*proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", directorio);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
@@ -145,20 +147,29 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     // the default) before any other, so the game ends with the key and a record.
     const std::string llave = "cataplás.bmp";
     std::map<std::string, std::vector<int>> donde;
+    // What cells i and j show, once `listo` holds for it (or after two seconds).
+    const auto ver = [](int i, int j, const std::function<bool(const std::string&, const std::string&)>& listo) {
+        std::pair<std::string, std::string> visto;
+        for (int k = 0; k < 100; ++k, esperar(20ms)) {
+            const QImage c = pantalla();
+            visto = {dibujoEn(c, i), dibujoEn(c, j)};
+            if (listo(visto.first, visto.second)) break;
+        }
+        return visto;
+    };
+    const auto cara = [](const std::string& a, const std::string& b) { return a != "reverso.bmp" && b != "reverso.bmp"; };
+    const auto reposo = [](const std::string& a, const std::string& b) {
+        return (a == b && a != "reverclave.bmp") || (a == "reverso.bmp" && b == "reverso.bmp");
+    };
     for (int i = 1; i < 24; i += 2) {
         clicCasilla(i);
         clicCasilla(i + 1);
-        esperar(250ms);
-        const QImage c = pantalla();
-        const std::string a = dibujoEn(c, i), b = dibujoEn(c, i + 1);
-        ASSERT_TRUE(a != "reverso.bmp" && b != "reverso.bmp") << "cells " << i << " and " << i + 1 << " turned";
-        if (a == b) {  // a pair found by chance; the key pair flashes first
-            esperar(a == "reverclave.bmp" ? 4500ms : 100ms);
-            continue;
-        }
+        const auto [a, b] = ver(i, i + 1, cara);
+        ASSERT_TRUE(cara(a, b)) << "cells " << i << " and " << i + 1 << " turned";
+        ver(i, i + 1, reposo);  // turned back after the exposure, or a pair (the key pair after its flash)
+        if (a == b || a == "reverclave.bmp" || b == "reverclave.bmp") continue;
         donde[a].push_back(i);
         donde[b].push_back(i + 1);
-        esperar(700ms);  // turned back after the exposure
     }
     std::vector<std::string> orden{llave};
     for (const auto& [imagen, celdas] : donde) orden.push_back(imagen);
@@ -166,7 +177,7 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
         if (donde[imagen].size() != 2) continue;
         clicCasilla(donde[imagen][0]);
         clicCasilla(donde[imagen][1]);
-        esperar(imagen == llave ? 5000ms : 200ms);
+        ver(donde[imagen][0], donde[imagen][1], [&](const std::string& a, const std::string& b) { return a == imagen && b == imagen; });
         donde[imagen].clear();
     }
     const QString record = esperarVentana("Estás entre los diez primeros");

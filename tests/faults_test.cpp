@@ -144,16 +144,13 @@ TEST(Fallos, ADanglingOrUnwritableBackupNameIsSkipped) {
 
 TEST(Fallos, AHugeTableIsReadByItsRecordsAndKeepsItsTail) {
     DirectorioTemporal dir;
-    std::string cola(20 << 20, '\0');
+    std::string cola(1 << 20, '\0');
     std::mt19937 gen(5);
     for (auto& c : cola) c = static_cast<char>(gen());
     dir.escribir("Gemelario.rnd", kFabrica + cola);
     EXPECT_EQ(LeerArchivo(dir.ruta / "Gemelario.rnd", 660).bytes.size(), 660u) << "only the records are read";
     ASSERT_TRUE(guardar(dir.ruta, "Ana"));
     EXPECT_EQ(dir.leer("Gemelario.rnd"), tablaCon("Ana") + cola);
-    Puntuacion registro;
-    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica + cola) << "the reset keeps the tail too";
 }
 
 TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
