@@ -19,6 +19,12 @@ using namespace gemelario::prueba;
 
 namespace {
 
+// The messages as the design words them, written out so a reworded one is caught.
+const std::string kRecordNoGuardadoDicho = "No se ha podido guardar tu récord en la tabla de puntuaciones (Gemelario.rnd). La tabla guardada "
+                             "no ha cambiado.";
+const std::string kTablaNoGuardadaDicho = "No se ha podido escribir la tabla de puntuaciones (Gemelario.rnd). La tabla guardada no ha "
+                             "cambiado.";
+
 const std::string kFabrica = ArchivoPuntuaciones::BytesTablaInicial();
 
 std::string pad(std::string s, std::size_t n) {
@@ -256,7 +262,7 @@ TEST(frmDiezPrimeros, AnUnwritableTableKeepsItsBytesSaysSoAndStillShowsTheTable)
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::exit(3);
             v.record("Ana");
             const bool aviso = std::count(v.registro.begin(), v.registro.end(),
-                                          std::string("mensaje Gemelario: ") + kMensajeRecordNoGuardado) == 1;
+                                          std::string("mensaje Gemelario: ") + kRecordNoGuardadoDicho) == 1;
             std::exit(aviso && v.tabla() == kFabrica && v.registro.back() == "modal 1" ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
@@ -297,7 +303,7 @@ TEST(frmPuntuaciones, ShowsTheTableCentresTimesUnderAMinuteAndOffersTheReset) {
         f.cmdRestablecer_Click();
         EXPECT_EQ(std::filesystem::is_directory(v.dir / "Gemelario.rnd"), roto);
         EXPECT_EQ(roto ? kFabrica : v.tabla(), kFabrica);
-        EXPECT_EQ(std::count(v.registro.begin(), v.registro.end(), std::string("mensaje Gemelario: ") + kMensajeTablaNoGuardada), roto);
+        EXPECT_EQ(std::count(v.registro.begin(), v.registro.end(), std::string("mensaje Gemelario: ") + kTablaNoGuardadaDicho), roto);
         EXPECT_TRUE(v.d.cerrado);
         EXPECT_EQ(Registro(v.registro.end() - 3, v.registro.end()), (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"}));
     }

@@ -14,6 +14,13 @@ using namespace gemelario::prueba;
 
 namespace {
 
+// The messages as the design words them, written out so a reworded one is caught.
+const std::string kFaltanDicho = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
+const std::string kFinDicho = "Fin de juego";
+const std::string kClaveDicho = "¡Has conseguido la clave!";
+const std::string kSinTablaDicho = "No se puede guardar la tabla de puntuaciones (Gemelario.rnd). Puedes seguir jugando con la tabla "
+                             "original, pero los récords no se guardarán.";
+
 const std::string kCataplas = "cataplás.bmp";
 const std::string kSeta = "seta.bmp";
 
@@ -180,10 +187,10 @@ TEST_F(Tablero, ASecondGameStartsCleanAfterAnyEnding) {
         EXPECT_EQ(ventana.imagen[ultima], kReverso) << fin.como << ": a non-pair is turned back";
         // The ten-pair rule fires again, and at the tenth pair exactly.
         encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
-        EXPECT_NE(ventana.clave, kMensajeFaltan) << fin.como << ": nine pairs";
+        EXPECT_NE(ventana.clave, kFaltanDicho) << fin.como << ": nine pairs";
         EXPECT_TRUE(f->enJuego) << fin.como;
         encontrar("mochila.bmp");
-        EXPECT_EQ(ventana.clave, kMensajeFaltan) << fin.como << ": ten pairs";
+        EXPECT_EQ(ventana.clave, kFaltanDicho) << fin.como << ": ten pairs";
     }
 }
 
@@ -191,7 +198,7 @@ TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
     clave.clave = kSeta;  // as chosen in the key-image window
     nuevo();
     encontrar(kCataplas);
-    EXPECT_FALSE(contiene(std::string("lblClave=") + kMensajeClave)) << "the default key no longer counts";
+    EXPECT_FALSE(contiene(std::string("lblClave=") + kClaveDicho)) << "the default key no longer counts";
     registro.clear();
     const auto c = celdasDe(kSeta);
     const std::string p = "picDibujo(" + std::to_string(c[0]) + ")=", s = "picDibujo(" + std::to_string(c[1]) + ")=";
@@ -211,12 +218,12 @@ TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
     encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
     EXPECT_EQ(f->parejas, 9);
     encontrar(kSeta);
-    EXPECT_FALSE(contiene(kMensajeFaltan));
+    EXPECT_FALSE(contiene(kFaltanDicho));
     EXPECT_TRUE(f->enJuego);
     EXPECT_EQ(f->parejas, 10);
     encontrar("tenis.bmp");
     encontrar("mochila.bmp");
-    EXPECT_EQ(ventana.clave, kMensajeFin);
+    EXPECT_EQ(ventana.clave, kFinDicho);
     EXPECT_FALSE(f->enJuego);
 }
 
@@ -224,7 +231,7 @@ TEST_F(Tablero, TenPairsWithoutTheKeyEndTheGameAndSpaceRevealsTheBoard) {
     nuevo();
     clave.clave = kSeta;
     encontrarTodasMenos({kSeta, "tenis.bmp"});
-    EXPECT_EQ(ventana.clave, kMensajeFaltan);
+    EXPECT_EQ(ventana.clave, kFaltanDicho);
     EXPECT_TRUE(ventana.keyPreview);
     EXPECT_FALSE(f->enJuego);
     EXPECT_TRUE(ventana.nuevo && ventana.tabla && ventana.imagenClave);
@@ -271,7 +278,7 @@ TEST_F(Tablero, EqualTimeDoesNotEnterTheTableOneSecondLessDoes) {
         f->tmrSegundos_Timer();
         registro.clear();
         encontrarTodasMenos({});
-        EXPECT_EQ(ventana.clave, kMensajeFin);
+        EXPECT_EQ(ventana.clave, kFinDicho);
         EXPECT_EQ(contiene("modal 0"), entra) << segundos;
         if (entra) {
             const Registro final(registro.end() - 6, registro.end());
@@ -301,7 +308,7 @@ TEST_F(Tablero, ATableThatCannotBeStoredIsSaidOnceAndTheGameGoesOn) {
         repartir(*f);
         EXPECT_EQ(f->tiempoDecimo, "00:02:15") << "the factory table stands in";
         encontrarTodasMenos({});
-        EXPECT_EQ(ventana.clave, kMensajeFin);
+        EXPECT_EQ(ventana.clave, kFinDicho);
     }
-    EXPECT_EQ(std::count(registro.begin(), registro.end(), std::string("mensaje Gemelario: ") + kMensajeSinTabla), 1);
+    EXPECT_EQ(std::count(registro.begin(), registro.end(), std::string("mensaje Gemelario: ") + kSinTablaDicho), 1);
 }

@@ -46,6 +46,13 @@ using namespace gemelario::ventanas;
 
 namespace {
 
+// The messages as the design words them, written out so a reworded one is caught.
+const std::string kFaltanDicho = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
+const std::string kFinDicho = "Fin de juego";
+const std::string kSinClaveDicho = "Fin de juego sin conseguir la clave";
+const std::string kValorNoGuardadoDicho = "No se ha podido guardar la duración en Valor.dat. La nueva duración se usará hasta que cierres "
+                             "el juego.";
+
 QString capturas() {
     std::filesystem::create_directories(CAPTURAS_DIR);
     return QString::fromUtf8(CAPTURAS_DIR);
@@ -225,9 +232,9 @@ TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
     ASSERT_TRUE(ventana.keyPreview());
     ventana.picDibujo(3)->setFocus();
     QTest::keyClick(ventana.picDibujo(3), Qt::Key_A);
-    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeFaltan);
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kFaltanDicho);
     QTest::keyClick(ventana.picDibujo(3), Qt::Key_Space);
-    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeSinClave);
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kSinClaveDicho);
     EXPECT_FALSE(ventana.keyPreview());
     for (int c : celdasDe("seta.bmp")) EXPECT_TRUE(ventana.txtClave(c)->isVisible());
     ventana.grab().save(capturas() + "/ventana-revelada.png");
@@ -360,7 +367,7 @@ TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
             ir(c);
             QTest::keyClick(QApplication::focusWidget(), (enter = !enter) ? Qt::Key_Return : Qt::Key_Space);
         }
-    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kMensajeFin);
+    EXPECT_EQ(ventana.lblClaveWidget()->texto().toStdString(), kFinDicho);
     const auto tenis = celdasDe("tenis.bmp");
     const auto casilla = [](int c) { return "Casilla " + std::to_string(c); };
     EXPECT_EQ(alAbrirElRecord, (std::vector<std::string>{casilla(tenis[0]) + ", tenis, resuelta", casilla(tenis[1]) + ", tenis, resuelta",
@@ -766,7 +773,7 @@ TEST_F(Dialogos, EnterEscAndTheCloseBoxCloseEveryWindow) {
         EXPECT_EQ(std::filesystem::is_directory(dir.ruta / "Valor.dat") ? "" : dir.leer("Valor.dat"), c.bytes);
         EXPECT_EQ(juego->valor, c.ajuste * 1'000'000);
         EXPECT_EQ(mensajes, !c.bytes.empty() ? std::vector<std::string>{}
-                                    : std::vector<std::string>{std::string("Duración de exposición: ") + kMensajeValorNoGuardado});
+                                    : std::vector<std::string>{std::string("Duración de exposición: ") + kValorNoGuardadoDicho});
     }
     auto v = CrearDuracion(contexto);
     auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
