@@ -542,6 +542,12 @@ TEST_F(Dialogos, EveryDialogHasTheCaptionSizeAndControlsOfItsLayout) {
     EXPECT_EQ(puestos.mid(0, 6), (QStringList{"Tiempo del puesto 1", "Nombre del puesto 1", "Fecha del puesto 1",
                                                "Tiempo del puesto 2", "Nombre del puesto 2", "Fecha del puesto 2"}));
     EXPECT_EQ(puestos.size(), 30);
+    // The first time centred and larger, the others left-aligned; names on mauve, dates in 12 pt.
+    const auto alineacion = [&](int i) { return tabla.dialogo->como<Etiqueta>("lblTiempo", i)->alineacion() & Qt::AlignHorizontal_Mask; };
+    EXPECT_EQ(std::pair(alineacion(1), alineacion(2)), std::pair(Qt::Alignment(Qt::AlignHCenter), Qt::Alignment(Qt::AlignLeft)));
+    EXPECT_EQ(std::pair(tabla.dialogo->control("lblTiempo", 1)->font().pixelSize(), tabla.dialogo->control("lblFecha", 3)->font().pixelSize()),
+              std::pair(21, 16)) << "15.75 and 12 points at 96 dots per inch";
+    EXPECT_EQ(tabla.dialogo->control("lblNombre", 3)->palette().color(QPalette::Window), QColor(128, 128, 255));
 }
 
 TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmptyName) {
