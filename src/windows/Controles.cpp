@@ -7,6 +7,12 @@
 
 namespace gemelario::ventanas {
 
+void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor) {
+    p.setPen(QPen(QColor(255, 140, 0), grosor));
+    const int m = grosor / 2;
+    p.drawRect(zona.adjusted(m, m, -m - 1, -m - 1));
+}
+
 CajaImagen::CajaImagen(bool borde, QWidget* padre) : QWidget(padre), borde_(borde) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -31,8 +37,7 @@ void CajaImagen::paintEvent(QPaintEvent*) {
     if (borde_) DibujarBordeHundido(p, rect(), palette());
     if (teclado_ && marco_ && hasFocus()) {
         // The keyboard's focus frame: thick enough to see on every picture.
-        p.setPen(QPen(QColor(255, 140, 0), 4));
-        p.drawRect(rect().adjusted(4, 4, -5, -5));
+        DibujarMarcoFoco(p, rect().adjusted(2, 2, -3, -3), 4);
     }
 }
 
@@ -82,8 +87,7 @@ void Barra::paintEvent(QPaintEvent* e) {
     QScrollBar::paintEvent(e);
     if (!marco_ || !hasFocus()) return;
     QPainter p(this);
-    p.setPen(QPen(QColor(255, 140, 0), 2));
-    p.drawRect(rect().adjusted(1, 1, -2, -2));
+    DibujarMarcoFoco(p, rect(), 2);
 }
 
 void Barra::focusInEvent(QFocusEvent* e) {
@@ -110,8 +114,7 @@ void TextoLargo::paintEvent(QPaintEvent* e) {
     QPlainTextEdit::paintEvent(e);
     if (!hasFocus()) return;
     QPainter p(viewport());
-    p.setPen(QPen(QColor(255, 140, 0), 2));
-    p.drawRect(viewport()->rect().adjusted(1, 1, -2, -2));
+    DibujarMarcoFoco(p, viewport()->rect(), 2);
 }
 
 void TextoLargo::focusInEvent(QFocusEvent* e) {

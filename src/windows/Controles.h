@@ -100,6 +100,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
+// The keyboard's focus frame, orange, `grosor` pixels wide, drawn inside `zona`.
+void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor);
+
 // The sunken double line of a text box or picture box, drawn inside `zona`.
 void DibujarBordeHundido(QPainter& p, const QRect& zona, const QPalette& paleta);
 

@@ -97,7 +97,7 @@ private:
     xcb_atom_t atomo_;
 };
 
-xcb_atom_t atomoExtensiones() {
+xcb_atom_t pedirAtomoExtensiones() {
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !x11 || !x11->connection()) return XCB_ATOM_NONE;
     xcb_connection_t* conexion = x11->connection();
@@ -106,6 +106,12 @@ xcb_atom_t atomoExtensiones() {
     xcb_intern_atom_reply_t* respuesta = xcb_intern_atom_reply(conexion, peticion, nullptr);
     const xcb_atom_t atomo = respuesta ? respuesta->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     std::free(respuesta);
+    return atomo;
+}
+
+// Asked of the X server once: every window centred afterwards uses the same atom.
+xcb_atom_t atomoExtensiones() {
+    static const xcb_atom_t atomo = pedirAtomoExtensiones();
     return atomo;
 }
 
