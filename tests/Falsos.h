@@ -52,19 +52,14 @@ class VentanaFalsa : public VentanaGemelario {
 public:
     explicit VentanaFalsa(Registro& r) : registro(r) {}
     Registro& registro;
-    bool anotar = true;  // off for long runs, which read the state only
     std::array<std::string, 25> imagen{};
     std::array<bool, 25> txtClave{};
     std::string clave, tiempo;
     bool keyPreview = false, nuevo = true, tabla = true, imagenClave = true;
 
-    void ponerImagen(int i, const std::string& a) override {
-        imagen.at(i) = a;
-        if (anotar) anota("picDibujo(" + std::to_string(i) + ")=" + a);
-    }
+    void ponerImagen(int i, const std::string& a) override { anota("picDibujo(" + std::to_string(i) + ")=" + (imagen.at(i) = a)); }
     void mostrarTxtClave(int i, bool v) override {
-        txtClave.at(i) = v;
-        if (anotar) anota("txtClave(" + std::to_string(i) + ")=" + (v ? "visible" : "oculto"));
+        anota("txtClave(" + std::to_string(i) + ")=" + ((txtClave.at(i) = v) ? "visible" : "oculto"));
     }
     void ponerLblClave(const std::string& t) override { anota("lblClave=" + (clave = t)); }
     void ponerLblTiempo(const std::string& t) override { anota("lblTiempo=" + (tiempo = t)); }
@@ -80,9 +75,7 @@ public:
     void terminar() override { anota("terminar"); }
 
 private:
-    void anota(std::string efecto) {
-        if (anotar) registro.push_back(std::move(efecto));
-    }
+    void anota(std::string efecto) { registro.push_back(std::move(efecto)); }
 };
 
 // A dialog's controls as plain values; every change is also logged.

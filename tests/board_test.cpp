@@ -105,21 +105,6 @@ TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndANewGameResetsTheBoardInOrder) {
     EXPECT_EQ(f->horaInicio, reloj.hora);
 }
 
-TEST_F(Tablero, TheTenthBestTimeIsReadAfreshAtEveryGame) {
-    nuevo();
-    std::string tabla = ArchivoPuntuaciones::BytesTablaInicial();
-    tabla.replace(9 * 66 + 9, 8, "0:1:0   ");
-    dir.escribir("Gemelario.rnd", tabla);
-    encontrarTodasMenos({});
-    nuevo();
-    EXPECT_EQ(f->tiempoDecimo, "00:01:00");
-    tabla.replace(9 * 66 + 9, 11, "sin hora   ");
-    dir.escribir("Gemelario.rnd", tabla);
-    encontrarTodasMenos({});
-    nuevo();
-    EXPECT_EQ(f->tiempoDecimo, "sin hora") << "kept as stored; any time beats it";
-}
-
 TEST_F(Tablero, EveryDealPlacesEachPictureTwiceUniformlyWithAMovingOrAFrozenClock) {
     // 23 degrees of freedom: 49.73 is the 0.1 % critical value.
     for (double avance : {0.0137, 0.0}) {
