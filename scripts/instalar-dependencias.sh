@@ -6,7 +6,7 @@ paquetes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libgtest-dev clang libclang-rt-14-dev
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils libpulse-dev
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
   xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
   dbus at-spi2-core python3-pyatspi
   desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
