@@ -2,12 +2,7 @@
 // observed through screenshots.
 #include "Arte.h"
 
-#include <QDir>
-#include <QGuiApplication>
-#include <QImage>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QScreen>
+#include <QtGui>
 
 #include <gtest/gtest.h>
 

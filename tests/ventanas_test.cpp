@@ -5,30 +5,14 @@
 #include "Controles.h"
 #include "EntornoTablero.h"
 #include "FinDeSesion.h"
-#include "LayoutGemelario.h"
 #include "LayoutsDialogos.h"
 #include "Modales.h"
 #include "Pantalla.h"
 #include "Renderizador.h"
 #include "VentanaPrincipal.h"
 
-#include <QAccessible>
-#include <QAction>
-#include <QElapsedTimer>
-#include <QApplication>
-#include <QContextMenuEvent>
-#include <QClipboard>
-#include <QFile>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPrinter>
-#include <QPushButton>
-#include <QScreen>
-#include <QScrollBar>
-#include <QTest>
-#include <QTimer>
+#include <QtPrintSupport>
+#include <QtTest>
 
 #include <gtest/gtest.h>
 
@@ -443,9 +427,12 @@ protected:
     }
 };
 
-// Written out from the layouts: each window's caption and client size, and a few controls with the
-// rectangle worked out from their twips (15 to a pixel) and what they say.
-TEST_F(Dialogos, EveryDialogHasTheCaptionSizeAndControlsOfItsLayout) {
+// Written out from the layouts: each window's caption and client size, a few controls with the
+// rectangle worked out from their twips (15 to a pixel) and what they say, and its tab stops. Tab
+// from the control focused at opening walks every stop in order and comes back, each stop looking
+// different while it has the focus; then the window closes by Enter on that first control, by Esc,
+// or by its close box (Qt::Key_unknown).
+TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
     struct Muestra {
         const char* control;
         int indice;
@@ -457,34 +444,46 @@ TEST_F(Dialogos, EveryDialogHasTheCaptionSizeAndControlsOfItsLayout) {
         QString titulo;
         QSize cliente;
         std::vector<Muestra> muestras;
+        QStringList paradas;
+        Qt::Key cierre;
     };
+    QStringList paradasClave{"cmdAceptar", "cmdDesconocida"};
+    for (int i = 1; i <= 12; ++i) paradasClave << QString("picImagen(%1)").arg(i);
     const std::vector<Caso> casos = {
         {[&] { return mantener(CrearPuntuaciones(contexto)); }, "Tabla de puntuaciones", {582, 506},
          {{"cmdAceptar", 0, {152, 458, 81, 33}, "Aceptar"}, {"cmdImprimir", 0, {352, 458, 81, 33}, "Imprimir tabla"},
           {"cmdRestablecer", 0, {252, 458, 81, 33}, "Restablecer"}, {"lblTiempo", 1, {32, 90, 89, 25}, " 59s"},
-          {"lblNombre", 10, {128, 414, 297, 25}, "Gemelario" + QString(23, ' ')}, {"Label3", 0, {440, 58, 105, 17}, "Fecha"}}},
+          {"lblNombre", 10, {128, 414, 297, 25}, "Gemelario" + QString(23, ' ')}, {"Label3", 0, {440, 58, 105, 17}, "Fecha"}},
+         {"cmdAceptar", "cmdImprimir"}, Qt::Key_unknown},
         {[&] { return mantener(CrearDiezPrimeros(contexto)); }, "Estás entre los diez primeros", {439, 417},
          {{"txtNombre", 0, {48, 224, 289, 26}, ""}, {"cmdAceptar", 0, {176, 360, 81, 33}, "Aceptar"},
-          {"Label1", 0, {56, 200, 81, 17}, "Nombre"}, {"lblTiempo", 0, {312, 288, 65, 25}, "00:00:42"}}},
+          {"Label1", 0, {56, 200, 81, 17}, "Nombre"}, {"lblTiempo", 0, {312, 288, 65, 25}, "00:00:42"}},
+         {"txtNombre", "txtFecha", "cmdAceptar"}, Qt::Key_unknown},
         {[&] { return CrearClave(contexto); }, "Selección de la imagen clave", {524, 488},
          {{"cmdDesconocida", 0, {320, 432, 137, 33}, "Si pulsas aquí, no sabrás cuál es la imagen clave hasta que la aciertes."},
-          {"cmdAceptar", 0, {88, 432, 81, 33}, "Aceptar"}}},
+          {"cmdAceptar", 0, {88, 432, 81, 33}, "Aceptar"}},
+         paradasClave, Qt::Key_Return},
         {[&] { return mantener(CrearDuracion(contexto)); }, "Duración de exposición de imágenes", {399, 290},
          {{"cmdCancelar", 0, {226, 236, 83, 35}, "Cancelar"}, {"cmdGuardar", 0, {84, 236, 83, 35}, "Guardar"},
           {"vsbDuración", 0, {34, 106, 331, 63}, ""}, {"lblDuración", 0, {150, 182, 103, 19}, "Duración:  15"},
           {"Label1", 0, {58, 16, 281, 55}, "Puedes usar esta barra para aumentar o disminuir la duración de la exposición "
-                                           "de las imágenes durante el juego."}}},
+                                           "de las imágenes durante el juego."}},
+         {"cmdGuardar", "cmdCancelar", "vsbDuración"}, Qt::Key_unknown},
         {[&] { return CrearNormas(contexto); }, "Normas del juego", {537, 397},
          {{"cmdAceptar", 0, {236, 336, 81, 33}, "Aceptar"}, {"Text1", 0, {68, 104, 417, 207}, ""},
-          {"Label1", 0, {142, 48, 249, 49}, "Gemelario"}}},
+          {"Label1", 0, {142, 48, 249, 49}, "Gemelario"}},
+         {"cmdAceptar", "Text1"}, Qt::Key_Escape},
         {[&] { return mantener(CrearAcerca(contexto)); }, "Acerca de... Gemelario", {470, 449},
          {{"Picture1", 1, {322, 34, 105, 114}, ""}, {"Picture1", 2, {322, 160, 105, 114}, ""},
           {"picPubli1", 0, {136, 344, 211, 87}, "Enlace a https://www.corvantiso.example/"},
-          {"cmdAceptar", 0, {200, 296, 81, 33}, "Aceptar"}, {"Label3", 0, {70, 242, 191, 33}, "Para Lucía y Mateo, que jugaron primero"}}}};
+          {"cmdAceptar", 0, {200, 296, 81, 33}, "Aceptar"}, {"Label3", 0, {70, 242, 191, 33}, "Para Lucía y Mateo, que jugaron primero"}},
+         {"cmdAceptar", "Picture1(1)", "Picture1(2)", "picPubli1"}, Qt::Key_Return}};
     juego->Total = "00:00:42";
+    auto tabla = CrearPuntuaciones(contexto);
     for (const Caso& c : casos) {
         auto d = c.crear();
         mostrar(*d);
+        if (QTimer* t = d->temporizador("tmrAcerca")) t->stop();  // pictures that stay put
         EXPECT_EQ(d->windowTitle(), c.titulo);
         EXPECT_EQ(d->superficie()->size(), c.cliente) << c.titulo.toStdString();
         EXPECT_EQ(d->minimumSize(), d->maximumSize()) << "not resizable";
@@ -506,9 +505,26 @@ TEST_F(Dialogos, EveryDialogHasTheCaptionSizeAndControlsOfItsLayout) {
             EXPECT_EQ(lector->state().invisible, qobject_cast<Linea*>(w) || w->isHidden()) << w->objectName().toStdString();
         }
         d->grab().save(capturas() + "/" + d->objectName() + ".png");
+        QStringList visitadas;
+        for (int k = 0; k <= c.paradas.size(); ++k) {
+            QWidget* foco = QApplication::focusWidget();
+            visitadas << foco->objectName();
+            if (k == c.paradas.size()) break;
+            const QImage conFoco = foco->grab().toImage();
+            QTest::keyClick(foco, Qt::Key_Tab);
+            EXPECT_NE(foco->grab().toImage(), conFoco) << foco->objectName().toStdString() << " shows no focus";
+            conFoco.save(capturas() + "/foco-" + d->objectName() + "-" + foco->objectName() + ".png");
+        }
+        EXPECT_EQ(visitadas, c.paradas + QStringList{c.paradas[0]}) << c.titulo.toStdString();
+        registro.clear();
+        if (c.cierre == Qt::Key_unknown) d->close();
+        else QTest::keyClick(QApplication::focusWidget(), c.cierre);
+        EXPECT_FALSE(d->isVisible()) << c.titulo.toStdString();
+        if (c.titulo == "Tabla de puntuaciones") {
+            EXPECT_EQ(registro, (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"})) << "the menus given back";
+        }
     }
-    // A reader goes through the table row by row, from the first place down.
-    auto tabla = CrearPuntuaciones(contexto);
+    // A reader goes through the table (as it was before the record window stored) row by row.
     QStringList puestos;
     QAccessibleInterface* sup = QAccessible::queryAccessibleInterface(tabla.dialogo->superficie());
     for (int i = 0; i < sup->childCount(); ++i)
@@ -642,43 +658,7 @@ TEST_F(Dialogos, PrintingPutsTheWindowOnOnePageOrNothingWhenCancelled) {
     QFile::copy(pdf, capturas() + "/tabla.pdf");
 }
 
-TEST_F(Dialogos, EveryTabStopTakesTheFocusShowsItAndAnswersItsKeys) {
-    // Tab from the control focused at opening walks every stop in tab order and comes back; each
-    // stop looks different while it has the focus. Then the window is closed: by Enter on that first
-    // control, by Esc, or by the close box (Qt::Key_unknown).
-    juego->Total = "00:00:42";
-    QStringList paradasClave{"cmdAceptar", "cmdDesconocida"};
-    for (int i = 1; i <= 12; ++i) paradasClave << QString("picImagen(%1)").arg(i);
-    const std::vector<std::tuple<std::function<std::shared_ptr<VentanaDialogo>()>, QStringList, Qt::Key>> ventanas = {
-        {[&] { return CrearClave(contexto); }, paradasClave, Qt::Key_Return},
-        {[&] { return mantener(CrearDuracion(contexto)); }, {"cmdGuardar", "cmdCancelar", "vsbDuración"}, Qt::Key_unknown},
-        {[&] { return mantener(CrearPuntuaciones(contexto)); }, {"cmdAceptar", "cmdImprimir"}, Qt::Key_unknown},
-        {[&] { return mantener(CrearDiezPrimeros(contexto)); }, {"txtNombre", "txtFecha", "cmdAceptar"}, Qt::Key_unknown},
-        {[&] { return CrearNormas(contexto); }, {"cmdAceptar", "Text1"}, Qt::Key_Escape},
-        {[&] { return mantener(CrearAcerca(contexto)); }, {"cmdAceptar", "Picture1(1)", "Picture1(2)", "picPubli1"}, Qt::Key_Return}};
-    for (const auto& [crear, paradas, cierre] : ventanas) {
-        auto d = crear();
-        mostrar(*d);
-        if (QTimer* t = d->temporizador("tmrAcerca")) t->stop();  // pictures that stay put
-        QStringList visitadas;
-        for (int k = 0; k <= paradas.size(); ++k) {
-            QWidget* foco = QApplication::focusWidget();
-            visitadas << foco->objectName();
-            if (k == paradas.size()) break;
-            const QImage conFoco = foco->grab().toImage();
-            QTest::keyClick(foco, Qt::Key_Tab);
-            EXPECT_NE(foco->grab().toImage(), conFoco) << foco->objectName().toStdString() << " shows no focus";
-            conFoco.save(capturas() + "/foco-" + d->objectName() + "-" + foco->objectName() + ".png");
-        }
-        EXPECT_EQ(visitadas, paradas + QStringList{paradas[0]}) << d->windowTitle().toStdString();
-        registro.clear();
-        if (cierre == Qt::Key_unknown) d->close();
-        else QTest::keyClick(QApplication::focusWidget(), cierre);
-        EXPECT_FALSE(d->isVisible()) << d->windowTitle().toStdString();
-        if (d->windowTitle() == "Tabla de puntuaciones") {
-            EXPECT_EQ(registro, (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"})) << "the menus given back";
-        }
-    }
+TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
     // The key window resets the key at every opening; a picture chosen by a click, Space or Enter is
     // the one without a border; Enter on "Clave desconocida" makes the secret draw and closes.
     clave.clave = "tenis.bmp";
