@@ -212,28 +212,6 @@ TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
     EXPECT_FALSE(f->enJuego);
 }
 
-TEST_F(Tablero, TenPairsWithoutTheKeyEndTheGameAndSpaceRevealsTheBoard) {
-    nuevo();
-    clave.clave = kSeta;
-    encontrarTodasMenos({kSeta, "tenis.bmp"});
-    EXPECT_EQ(ventana.clave, kFaltanDicho);
-    EXPECT_TRUE(ventana.keyPreview);
-    EXPECT_FALSE(f->enJuego);
-    EXPECT_TRUE(ventana.nuevo && ventana.tabla && ventana.imagenClave);
-    EXPECT_FALSE(contiene("modal 0")) << "an unfinished game never enters the table";
-    registro.clear();
-    for (int c : celdasDe(kSeta)) f->picDibujo_Click(c);
-    for (int c : celdasDe("tenis.bmp")) f->picDibujo_Click(c);
-    EXPECT_TRUE(registro.empty()) << "the four cells left stay face down";
-
-    f->Form_KeyPress(' ');
-    for (const auto& [imagen, marcada] : {std::pair{kSeta, true}, std::pair{std::string("tenis.bmp"), false}})
-        for (int c : celdasDe(imagen)) EXPECT_EQ(std::pair(ventana.imagen[c], ventana.txtClave[c]), std::pair(imagen, marcada));
-    EXPECT_EQ(registro.back(), "KeyPreview=off");
-    nuevo();
-    EXPECT_FALSE(ventana.keyPreview) << "a new game switches the space key off";
-}
-
 TEST_F(Tablero, TheClockShowsElapsedTimeAndCopiesItToTotal) {
     ventana.tiempo = "00:03:00";
     reloj.hora = 10 * 3600;
