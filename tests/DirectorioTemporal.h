@@ -32,7 +32,6 @@ public:
         std::ofstream f(ruta / nombre, std::ios::binary | std::ios::trunc);
         f << bytes;
     }
-    bool existe(const std::string& nombre) const { return std::filesystem::exists(ruta / nombre); }
 };
 
 } // namespace gemelario::prueba

@@ -81,14 +81,10 @@ TEST(Fallos, ANamedPipeIsUnreadableAndNeverWaitedOn) {
 TEST(Fallos, AWriteKeepsTheFilesModeAndANewFileFollowsTheUmask) {
     for (const mode_t antes : {0600, 0444, 0640}) {
         DirectorioTemporal dir;
-        dir.escribir("Gemelario.rnd", kFabrica);
-        dir.escribir("Valor.dat", " 15 \r\n");
-        ::chmod((dir.ruta / "Gemelario.rnd").c_str(), antes);
-        ::chmod((dir.ruta / "Valor.dat").c_str(), antes);
-        ASSERT_TRUE(guardar(dir.ruta, "Ana"));
-        ASSERT_TRUE(EscribirValor(dir.ruta, 20));
-        EXPECT_EQ(modo(dir.ruta / "Gemelario.rnd"), fs::perms(antes));
-        EXPECT_EQ(modo(dir.ruta / "Valor.dat"), fs::perms(antes));
+        for (const auto& [nombre, bytes] : {std::pair{"Gemelario.rnd", kFabrica}, {"Valor.dat", " 15 \r\n"}})
+            dir.escribir(nombre, bytes), ::chmod((dir.ruta / nombre).c_str(), antes);
+        ASSERT_TRUE(guardar(dir.ruta, "Ana") && EscribirValor(dir.ruta, 20));
+        EXPECT_EQ(std::pair(modo(dir.ruta / "Gemelario.rnd"), modo(dir.ruta / "Valor.dat")), std::pair(fs::perms(antes), fs::perms(antes)));
     }
     DirectorioTemporal dir;
     const mode_t anterior = ::umask(077);
