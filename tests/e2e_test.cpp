@@ -180,14 +180,6 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     xdotool({"windowfocus", "--sync", ventana});
 }
 
-TEST_F(Juego, EscEndsTheProgramAtOnceWritingNothing) {
-    const std::string antes = dir->leer("Gemelario.rnd");
-    xdotool({"key", "Escape"});
-    ASSERT_TRUE(proceso->waitForFinished(5000));
-    EXPECT_EQ(std::pair(proceso->exitStatus(), proceso->exitCode()), std::pair(QProcess::NormalExit, 0));
-    EXPECT_EQ(dir->leer("Gemelario.rnd"), antes);
-}
-
 TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {
     const QProcessEnvironment todo = QProcessEnvironment::systemEnvironment();
     QProcessEnvironment sinPantalla = todo, sinHome = todo, xdgRelativa = todo;

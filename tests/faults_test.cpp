@@ -138,17 +138,6 @@ TEST(Fallos, ADanglingOrUnwritableBackupNameIsSkipped) {
     EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica);
 }
 
-TEST(Fallos, AHugeTableIsReadByItsRecordsAndKeepsItsTail) {
-    DirectorioTemporal dir;
-    std::string cola(1 << 20, '\0');
-    std::mt19937 gen(5);
-    for (auto& c : cola) c = static_cast<char>(gen());
-    dir.escribir("Gemelario.rnd", kFabrica + cola);
-    EXPECT_EQ(LeerArchivo(dir.ruta / "Gemelario.rnd", 660).bytes.size(), 660u) << "only the records are read";
-    ASSERT_TRUE(guardar(dir.ruta, "Ana"));
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), tablaCon("Ana") + cola);
-}
-
 TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
     DirectorioTemporal dir;
     const fs::path disco = dir.ruta / "disco";
