@@ -155,25 +155,21 @@ TEST(ArchivoPuntuacionesDefensivo, AMissingEmptyOrShortFileGetsTheFactoryTableAn
 }
 
 TEST(frmDiezPrimeros, RankOneMiddleAndTenMoveTheRecordsBelowDown) {
-    struct Caso {
-        const char* total;
-        int rango;
-        const char* comentario;
-    };
-    for (const Caso c : {Caso{"00:00:07", 1, "¡Enhorabuena, has superado el anterior récord! Introduce tu nombre y la fecha"},
-                         Caso{"00:00:59", 2, "Has conseguido ponerte en la 2ª posición. Introduce tu nombre y la fecha"},
-                         Caso{"00:01:08", 4, "Has conseguido ponerte en la 4ª posición. Introduce tu nombre y la fecha"},
-                         Caso{"00:02:14", 10, "Has conseguido ponerte en la 10ª posición. Introduce tu nombre y la fecha"}}) {
+    for (const auto& [total, rango, comentario] :
+         {std::tuple{"00:00:07", 1, "¡Enhorabuena, has superado el anterior récord! Introduce tu nombre y la fecha"},
+          {"00:00:59", 2, "Has conseguido ponerte en la 2ª posición. Introduce tu nombre y la fecha"},
+          {"00:01:08", 4, "Has conseguido ponerte en la 4ª posición. Introduce tu nombre y la fecha"},
+          {"00:02:14", 10, "Has conseguido ponerte en la 10ª posición. Introduce tu nombre y la fecha"}}) {
         Ventanas v;
         v.reloj.fecha = {6, 3, 2027};
-        v.total = c.total;
+        v.total = total;
         v.record("Ana");
-        EXPECT_EQ(v.d.caption("lblComentario"), c.comentario);
-        EXPECT_EQ(v.d.caption("lblTiempo"), c.total);
-        const std::size_t antes = static_cast<std::size_t>(c.rango - 1) * 66;
-        EXPECT_EQ(v.tabla(), kFabrica.substr(0, antes) + bytesDe(TextoTiempo(c.total), c.total, "Ana", "6-3-2027") +
+        EXPECT_EQ(v.d.caption("lblComentario"), comentario);
+        EXPECT_EQ(v.d.caption("lblTiempo"), total);
+        const std::size_t antes = static_cast<std::size_t>(rango - 1) * 66;
+        EXPECT_EQ(v.tabla(), kFabrica.substr(0, antes) + bytesDe(TextoTiempo(total), total, "Ana", "6-3-2027") +
                                  kFabrica.substr(antes, 594 - antes))
-            << c.total;
+            << total;
         EXPECT_EQ(Registro(v.registro.begin(), v.registro.begin() + 2), (Registro{"mnuNuevo=off", "mnuImagen=off"}));
         EXPECT_EQ(v.registro.back(), "modal 1") << "the table is shown on top";
     }
@@ -267,32 +263,29 @@ TEST(frmDiezPrimeros, AnUnwritableTableKeepsItsBytesSaysSoAndStillShowsTheTable)
 }
 
 TEST(frmPuntuaciones, ShowsTheTableCentresTimesUnderAMinuteAndOffersTheReset) {
-    struct Caso {
-        const char* como;
-        std::vector<int> segundos;  // the ten stored times; none: no file, the factory table
-        bool restablecer;
-    };
     const std::vector<int> fabrica{59, 68, 68, 70, 85, 93, 112, 125, 129, 135};
-    for (const Caso& c : {Caso{"factory", {}, false}, Caso{"all under a minute", {1, 2, 3, 4, 5, 6, 7, 8, 9, 59}, true},
-                          Caso{"tenth at 1 h 0 min 5 s", {1, 2, 3, 4, 5, 6, 7, 8, 9, 3605}, true}}) {
+    // (what, the ten stored times (none: no file, the factory table), whether the reset is offered)
+    for (const auto& [como, segundos, restablecer] :
+         {std::tuple<const char*, std::vector<int>, bool>{"factory", {}, false}, {"all under a minute", {1, 2, 3, 4, 5, 6, 7, 8, 9, 59}, true},
+          {"tenth at 1 h 0 min 5 s", {1, 2, 3, 4, 5, 6, 7, 8, 9, 3605}, true}}) {
         Ventanas v;
         std::string tabla;
-        for (int s : c.segundos) tabla += bytesDe(TextoTiempo(FormatoHora(s)), FormatoHora(s), "Gemelario", "21-3-2000");
+        for (int s : segundos) tabla += bytesDe(TextoTiempo(FormatoHora(s)), FormatoHora(s), "Gemelario", "21-3-2000");
         if (!tabla.empty()) v.propio.escribir("Gemelario.rnd", tabla);
         frmPuntuaciones f(v.d, v.principal, v.module1, v.dir);
         f.Form_Load();
         const char* textos[] = {" 59s", " 1m 8s", " 1m 8s", " 1m 10s", " 1m 25s", " 1m 33s", " 1m 52s", " 2m 5s", " 2m 9s", " 2m 15s"};
         for (int i = 1; i <= 10; ++i) {
-            const int s = (c.segundos.empty() ? fabrica : c.segundos)[i - 1];
-            EXPECT_EQ(v.d.centrado("lblTiempo", i), i > 1 && s / 60 % 60 == 0) << c.como << " row " << i;
-            if (c.segundos.empty()) { EXPECT_EQ(v.d.caption("lblTiempo", i), textos[i - 1]); }
+            const int s = (segundos.empty() ? fabrica : segundos)[i - 1];
+            EXPECT_EQ(v.d.centrado("lblTiempo", i), i > 1 && s / 60 % 60 == 0) << como << " row " << i;
+            if (segundos.empty()) { EXPECT_EQ(v.d.caption("lblTiempo", i), textos[i - 1]); }
             EXPECT_EQ(v.d.caption("lblNombre", i), pad("Gemelario", 32)) << "as read, blanks included";
             EXPECT_EQ(v.d.caption("lblFecha", i), "21-3-2000");
         }
-        EXPECT_EQ(v.d.visibles["cmdRestablecer"], c.restablecer) << c.como;
-        if (!c.restablecer) continue;
+        EXPECT_EQ(v.d.visibles["cmdRestablecer"], restablecer) << como;
+        if (!restablecer) continue;
         v.d.alCerrar = [&f] { f.Form_QueryUnload(); };
-        const bool roto = c.segundos.back() == 3605;  // the table became unreadable meanwhile: refused, and said
+        const bool roto = segundos.back() == 3605;  // the table became unreadable meanwhile: refused, and said
         if (roto) {
             std::filesystem::remove(v.dir / "Gemelario.rnd");
             std::filesystem::create_directory(v.dir / "Gemelario.rnd");

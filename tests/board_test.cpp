@@ -145,37 +145,32 @@ TEST_F(Tablero, ANonPairIsTurnedBackAfterOneWaitWhereverTheKeyLies) {
 }
 
 TEST_F(Tablero, ASecondGameStartsCleanAfterAnyEnding) {
-    struct Final {
-        const char* como;
-        int segundos;
-        bool conClave;
-    };
-    for (const Final fin : {Final{"won with a record", 30, true}, Final{"won without a record", 600, true},
-                            Final{"ten pairs without the key", 30, false}}) {
+    for (const auto& [como, segundos, conClave] :
+         {std::tuple{"won with a record", 30, true}, {"won without a record", 600, true}, {"ten pairs without the key", 30, false}}) {
         clave.clave = kSeta;
         nuevo();
-        reloj.hora += fin.segundos;
+        reloj.hora += segundos;
         f->tmrSegundos_Timer();
-        encontrarTodasMenos(fin.conClave ? std::vector<std::string>{} : std::vector<std::string>{kSeta, "tenis.bmp"});
+        encontrarTodasMenos(conClave ? std::vector<std::string>{} : std::vector<std::string>{kSeta, "tenis.bmp"});
         const int ultima = f->casillaUltima;
-        ASSERT_NE(ultima, 0) << fin.como;
+        ASSERT_NE(ultima, 0) << como;
 
         nuevo();
-        for (int i = 1; i <= kCasillas; ++i) EXPECT_FALSE(ventana.txtClave[i]) << fin.como;
-        EXPECT_EQ(ventana.clave, "") << fin.como;
+        for (int i = 1; i <= kCasillas; ++i) EXPECT_FALSE(ventana.txtClave[i]) << como;
+        EXPECT_EQ(ventana.clave, "") << como;
         f->picDibujo_Click(ultima);
         EXPECT_EQ(registro, Registro{"picDibujo(" + std::to_string(ultima) + ")=" + f->imagenCasilla[ultima]})
-            << fin.como << ": the previous game's last cell takes the first click";
+            << como << ": the previous game's last cell takes the first click";
         int otra = 1;
         while (f->imagenCasilla[otra] == f->imagenCasilla[ultima]) ++otra;
         f->picDibujo_Click(otra);
-        EXPECT_EQ(ventana.imagen[ultima], kReverso) << fin.como << ": a non-pair is turned back";
+        EXPECT_EQ(ventana.imagen[ultima], kReverso) << como << ": a non-pair is turned back";
         // The ten-pair rule fires again, and at the tenth pair exactly.
         encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
-        EXPECT_NE(ventana.clave, kFaltanDicho) << fin.como << ": nine pairs";
-        EXPECT_TRUE(f->enJuego) << fin.como;
+        EXPECT_NE(ventana.clave, kFaltanDicho) << como << ": nine pairs";
+        EXPECT_TRUE(f->enJuego) << como;
         encontrar("mochila.bmp");
-        EXPECT_EQ(ventana.clave, kFaltanDicho) << fin.como << ": ten pairs";
+        EXPECT_EQ(ventana.clave, kFaltanDicho) << como << ": ten pairs";
     }
 }
 

@@ -436,12 +436,7 @@ protected:
 // different while it has the focus; then the window closes by Enter on that first control, by Esc,
 // or by its close box (Qt::Key_unknown).
 TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
-    struct Muestra {
-        const char* control;
-        int indice;
-        QRect rectangulo;
-        QString dice;  // caption, or tooltip where the layout gives one
-    };
+    using Muestra = std::tuple<const char*, int, QRect, QString>;  // control, index, rectangle, caption or tooltip
     struct Caso {
         std::function<std::shared_ptr<VentanaDialogo>()> crear;
         QString titulo;
@@ -491,14 +486,13 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
         EXPECT_EQ(d->superficie()->size(), c.cliente) << c.titulo.toStdString();
         EXPECT_EQ(d->minimumSize(), d->maximumSize()) << "not resizable";
         EXPECT_FALSE(d->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
-        for (const Muestra& m : c.muestras) {
-            QWidget* w = d->control(m.control, m.indice);
-            ASSERT_NE(w, nullptr) << m.control;
-            EXPECT_EQ(w->geometry(), m.rectangulo) << m.control << m.indice;
+        for (const auto& [control, indice, rectangulo, dice] : c.muestras) {
+            QWidget* w = d->control(control, indice);
+            ASSERT_NE(w, nullptr) << control;
+            EXPECT_EQ(w->geometry(), rectangulo) << control << indice;
             const auto* b = qobject_cast<QAbstractButton*>(w);
             const auto* e = qobject_cast<Etiqueta*>(w);
-            const QString dice = !w->toolTip().isEmpty() ? w->toolTip() : b ? b->text() : e ? e->texto() : "";
-            EXPECT_EQ(dice, m.dice) << m.control << m.indice;
+            EXPECT_EQ(!w->toolTip().isEmpty() ? w->toolTip() : b ? b->text() : e ? e->texto() : "", dice) << control << indice;
         }
         // Every control, as a screen reader finds it: a Spanish name; the decorative lines hidden.
         for (QWidget* w : d->superficie()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -706,14 +700,10 @@ TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStor
     // says once that it could not and applies it for this run.
     dir.escribir("Valor.dat", " 40 \r\n");
     juego->Form_Load();
-    struct Caso {
-        Qt::Key tecla;
-        std::string bytes;  // Valor.dat afterwards; none when it cannot be written
-        int etiqueta, ajuste;
-    };
-    for (const Caso& c : {Caso{Qt::Key_Escape, " 40 \r\n", 42, 40}, Caso{Qt::Key_Return, " 42 \r\n", 42, 42},
-                         Caso{Qt::Key_Return, "", 44, 44}}) {
-        if (c.bytes.empty()) {
+    // (key, Valor.dat afterwards or none when it cannot be written, the label, the setting applied)
+    for (const auto& [tecla, bytes, etiqueta, ajuste] :
+         {std::tuple<Qt::Key, std::string, int, int>{Qt::Key_Escape, " 40 \r\n", 42, 40}, {Qt::Key_Return, " 42 \r\n", 42, 42}, {Qt::Key_Return, "", 44, 44}}) {
+        if (bytes.empty()) {
             std::filesystem::remove(dir.ruta / "Valor.dat");
             std::filesystem::create_directory(dir.ruta / "Valor.dat");
         }
@@ -722,12 +712,12 @@ TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStor
         auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
         barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  " + QString::number(c.etiqueta));
-        QTest::keyClick(QApplication::focusWidget(), c.tecla);
+        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  " + QString::number(etiqueta));
+        QTest::keyClick(QApplication::focusWidget(), tecla);
         EXPECT_FALSE(v.dialogo->isVisible());
-        EXPECT_EQ(std::filesystem::is_directory(dir.ruta / "Valor.dat") ? "" : dir.leer("Valor.dat"), c.bytes);
-        EXPECT_EQ(juego->valor, c.ajuste * 1'000'000);
-        EXPECT_EQ(mensajes, !c.bytes.empty() ? std::vector<std::string>{}
+        EXPECT_EQ(std::filesystem::is_directory(dir.ruta / "Valor.dat") ? "" : dir.leer("Valor.dat"), bytes);
+        EXPECT_EQ(juego->valor, ajuste * 1'000'000);
+        EXPECT_EQ(mensajes, !bytes.empty() ? std::vector<std::string>{}
                                     : std::vector<std::string>{std::string("Duración de exposición: ") + kValorNoGuardadoDicho});
     }
     auto v = CrearDuracion(contexto);
