@@ -87,51 +87,30 @@ std::string dibujoEnCelda(const QImage& captura, QPoint o) {
     return "?";
 }
 
-// The game, started once for the whole suite in a scratch directory.
-class Juego : public ::testing::Test {
-protected:
-    static inline QProcess* proceso = nullptr;
-    static inline DirectorioTemporal* dir = nullptr;
-    static inline QPoint origen;  // top-left of the client area, on the screen
-    static inline QString ventana;
-
-    static void SetUpTestSuite() {
-        dir = new DirectorioTemporal;
-        for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, dir->ruta / d);
-        dir->escribir("Valor.dat", " 6 \r\n");  // a non-pair held 0.3 s: time enough to see it
-        proceso = new QProcess;
-        ventana = arrancar(*proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", dir->ruta);
-        ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
-        origen = cliente(ventana);
-        xdotool({"windowfocus", "--sync", ventana});
-    }
-
-    static void TearDownTestSuite() {
-        delete proceso;  // kills the game if it still runs
-        delete dir;
-    }
-
-    static QPoint origenCasilla(int i) { return origen + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); }
-
-    static std::string dibujoEn(const QImage& captura, int i) { return dibujoEnCelda(captura, origenCasilla(i)); }
-
-    static void clicCasilla(int i) {
+TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
+    // The game in a scratch directory with its pictures and an exposure of 6 (a non-pair held 0.3 s:
+    // time enough to see it).
+    const DirectorioTemporal dir;
+    for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, dir.ruta / d);
+    dir.escribir("Valor.dat", " 6 \r\n");
+    QProcess proceso;  // killed at the end if it still runs
+    const QString ventana = arrancar(proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", dir.ruta);
+    ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
+    const QPoint origen = cliente(ventana);
+    const auto origenCasilla = [&](int i) { return origen + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); };
+    const auto dibujoEn = [&](const QImage& captura, int i) { return dibujoEnCelda(captura, origenCasilla(i)); };
+    const auto clicCasilla = [&](int i) {
         const QPoint p = origenCasilla(i) + QPoint(53, 57);
         xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-    }
-
-    static void tecla(const QString& t) { xdotool({"key", t}); }
-};
-
-TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
-    tecla("ctrl+n");
-    ASSERT_TRUE(cuando([] { return dir->leer("Gemelario.rnd").size() == 660; })) << "Ctrl+N started a game, reading the table";
+    };
+    xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+n"});
+    ASSERT_TRUE(cuando([&] { return dir.leer("Gemelario.rnd").size() == 660; })) << "Ctrl+N started a game, reading the table";
     // The player turns the cells two by two and remembers them; then finds the key pair ("cataplás",
     // the default) before any other, so the game ends with the key and a record.
     const std::string llave = "cataplás.bmp";
     std::map<std::string, std::vector<int>> donde;
     // What cells i and j show, once `listo` holds for it (or after two seconds).
-    const auto ver = [](int i, int j, const std::function<bool(const std::string&, const std::string&)>& listo) {
+    const auto ver = [&](int i, int j, const std::function<bool(const std::string&, const std::string&)>& listo) {
         std::pair<std::string, std::string> visto;
         for (int k = 0; k < 100; ++k, esperar(20ms)) {
             const QImage c = pantalla();
@@ -169,13 +148,13 @@ TEST_F(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     xdotool({"windowfocus", "--sync", record});
     xdotool({"type", "--delay", "60", "Peña €"});
     esperar(300ms);  // xdotool types "ñ" and "€" through a keycode it remaps for each: let the last one be read first
-    tecla("Return");
+    xdotool({"key", "Return"});
     const QString tabla = esperarVentana("Tabla de puntuaciones");
     ASSERT_FALSE(tabla.isEmpty()) << "the table opens over the record window";
     pantalla().save(kCapturas + "/e2e-tabla.png");
-    EXPECT_EQ(dir->leer("Gemelario.rnd").substr(20, 32), "Pe\xF1" "a \x80" + std::string(26, ' ')) << "rank 1, Windows-1252";
+    EXPECT_EQ(dir.leer("Gemelario.rnd").substr(20, 32), "Pe\xF1" "a \x80" + std::string(26, ' ')) << "rank 1, Windows-1252";
     xdotool({"windowfocus", "--sync", tabla});
-    tecla("Escape");
+    xdotool({"key", "Escape"});
     EXPECT_TRUE(cuando([] { return xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"}).isEmpty(); }));
     xdotool({"windowfocus", "--sync", ventana});
 }
