@@ -5,8 +5,8 @@
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file). For each fault the file is edited,
-the test programs are rebuilt and run (not the end-to-end, sound, install or package tests), and the
-file is put back. Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
+the test programs are rebuilt and run (the window tests also at twice the scale; not the end-to-end,
+sound, reader, install or package tests), and the file is put back. Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
 configured without optimisation, so that a fault costs seconds to rebuild.
 """
 import json
@@ -19,6 +19,9 @@ import tempfile
 RAIZ = pathlib.Path(__file__).resolve().parent.parent
 PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "help_test", "board_test",
            "ventanas_test"]
+# Each run: (its name in the report, the program, its arguments, what it adds to the environment).
+CORRIDAS = [(p, p, [], {}) for p in PRUEBAS] + [
+    ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"})]
 
 
 def leer_mutantes(filtro):
@@ -34,12 +37,12 @@ def leer_mutantes(filtro):
 
 def correr(build, entorno):
     caidos = []
-    for prueba in PRUEBAS:
+    for prueba, programa, argumentos, extra in CORRIDAS:
         salida = pathlib.Path(tempfile.gettempdir()) / f"mutante-{prueba}.json"
         salida.unlink(missing_ok=True)
         try:
-            r = subprocess.run([str(build / "tests" / prueba), f"--gtest_output=json:{salida}"], cwd=build,
-                               env=entorno, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=150)
+            r = subprocess.run([str(build / "tests" / programa), *argumentos, f"--gtest_output=json:{salida}"], cwd=build,
+                               env=dict(entorno, **extra), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=150)
             if r.returncode == 0:
                 continue
         except subprocess.TimeoutExpired:
