@@ -127,17 +127,6 @@ TEST(Fallos, AStartRemovesStaleTemporariesButNotOnesBeingWritten) {
     EXPECT_TRUE(banderas & FD_CLOEXEC) << "a temporary is never inherited by a program the game starts";
 }
 
-TEST(Fallos, ADanglingOrUnwritableBackupNameIsSkipped) {
-    DirectorioTemporal dir;
-    dir.escribir("Gemelario.rnd", "corto");
-    fs::create_symlink("no-existe/ni-aqui", dir.ruta / "Gemelario.rnd.bak");
-    Puntuacion registro;
-    { ArchivoPuntuaciones archivo(dir.ruta, registro); }
-    EXPECT_EQ(dir.leer("Gemelario.rnd.bak1"), "corto");
-    EXPECT_FALSE(fs::exists(dir.ruta / "no-existe")) << "never written through the link";
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica);
-}
-
 TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
     DirectorioTemporal dir;
     const fs::path disco = dir.ruta / "disco";

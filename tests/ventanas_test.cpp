@@ -162,24 +162,6 @@ TEST_F(Ventana, AClickReleasedOffTheCellDoesNotTurnIt) {
     EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
 }
 
-TEST_F(Ventana, ShortcutsReachTheirCommandsAndADisabledItemIgnoresIt) {
-    QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_TRUE(juego->enJuego);
-    EXPECT_FALSE(ventana.accion("mnuNuevo")->isEnabled());
-    const int inicio = juego->horaInicio;
-    reloj.hora += 30;
-    QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(juego->horaInicio, inicio) << "a disabled item ignores its shortcut";
-    std::vector<Modal> abiertas;
-    for (Modal m : {Modal::Duracion, Modal::Puntuaciones, Modal::Clave})
-        ventana.registrarModal(m, [&abiertas, m] { abiertas.push_back(m); });
-    for (Qt::Key k : {Qt::Key_D, Qt::Key_P, Qt::Key_C}) QTest::keyClick(&ventana, k, Qt::ControlModifier);
-    EXPECT_EQ(abiertas, std::vector<Modal>{Modal::Duracion}) << "the table and the key image stay closed during a game";
-    EXPECT_EQ(terminaciones, 0);
-    QTest::keyClick(&ventana, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(terminaciones, 1);
-}
-
 TEST_F(Ventana, EscEndsTheProgramAndEnterPressesNothing) {
     QTest::keyClick(ventana.picDibujo(1), Qt::Key_Return);
     QTest::keyClick(ventana.picDibujo(1), Qt::Key_Enter);
