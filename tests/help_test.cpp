@@ -15,5 +15,4 @@ TEST(TextoNormas, TheRulesAreTheir1241BytesExactly) {
     std::uint64_t h = 0xcbf29ce484222325u;
     for (const unsigned char c : bytes) h = (h ^ c) * 0x100000001b3u;
     EXPECT_EQ(h, 0xc296bf8cd1e115a6u);
-    EXPECT_EQ(bytes.substr(0, 47), "El juego consta de 24 casillas en las que hay\r\n") << "where the bytes start to differ";
 }

@@ -23,9 +23,7 @@ for lado in 16 32 48 64 128 256; do
   done
 done
 [ "$(ls "$prefijo"/share/gemelario/*.bmp | wc -l)" -eq 14 ] || falla "not fourteen pictures"
-for b in "$prefijo"/share/gemelario/*.bmp; do
-  file -b "$b" | grep -q "Windows 3.x format, 106 x 114 x 24," || falla "$(basename "$b") is not a 106 x 114 bitmap of 24 bits: $(file -b "$b")"
-done
+[ "$(file -b "$prefijo"/share/gemelario/*.bmp | grep -c "Windows 3.x format, 106 x 114 x 24,")" -eq 14 ] || falla "not 106 x 114 bitmaps of 24 bits"
 desktop-file-validate "$prefijo"/share/applications/*.desktop || falla "desktop-file-validate"
 appstreamcli validate --no-net "$prefijo/share/metainfo/example.corvantiso.Gemelario.metainfo.xml" >/dev/null || falla "appstreamcli validate"
 # The manual pages as man renders them, in a UTF-8 and in a plain ASCII locale.
