@@ -6,8 +6,9 @@
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file). For each fault the file is edited,
 the test programs are rebuilt and run (the window tests also at twice the scale; not the end-to-end,
-sound, reader, install or package tests), and the file is put back. Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
-configured without optimisation, so that a fault costs seconds to rebuild.
+sound, reader, install or package tests), and the file is put back. Prints one line per fault: the
+tests that failed, or SURVIVED. Meant for a build configured without optimisation, so that a fault
+costs seconds to rebuild.
 """
 import json
 import os

@@ -37,7 +37,7 @@ void CajaImagen::paintEvent(QPaintEvent*) {
     if (borde_) DibujarBordeHundido(p, rect(), palette());
     if (teclado_ && marco_ && hasFocus()) {
         // The keyboard's focus frame: thick enough to see on every picture.
-        DibujarMarcoFoco(p, rect().adjusted(2, 2, -3, -3), 4);
+        DibujarMarcoFoco(p, rect().adjusted(2, 2, -2, -2), 4);
     }
 }
 

@@ -1,7 +1,6 @@
 // Turns a layout table into Qt widgets: one builder per control kind, menus, tab and stacking order.
 #include "Renderizador.h"
 
-#include "Accesibilidad.h"
 #include "Arte.h"
 #include "Controles.h"
 
@@ -179,7 +178,6 @@ QWidget* ControlesConstruidos::widget(const std::string& nombre, int indice) con
 }
 
 ControlesConstruidos ConstruirControles(QWidget* superficie, const Formulario& formulario) {
-    InstalarAccesibilidad();
     ControlesConstruidos hechos;
     auto construir = [&](const Control& c) {
         QWidget* w = nullptr;
