@@ -5,10 +5,12 @@
 #include <QtGui>
 
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
 #include "DirectorioTemporal.h"
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <thread>
@@ -87,30 +89,27 @@ std::string dibujoEnCelda(const QImage& captura, QPoint o) {
     return "?";
 }
 
-TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
-    // The game in a scratch directory with its pictures and an exposure of 6 (a non-pair held 0.3 s:
-    // time enough to see it).
-    const DirectorioTemporal dir;
-    for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, dir.ruta / d);
-    dir.escribir("Valor.dat", " 6 \r\n");
+// The game running in a scratch directory with its pictures, seen and played through the X server.
+struct Partida {
+    DirectorioTemporal dir;
     QProcess proceso;  // killed at the end if it still runs
-    const QString ventana = arrancar(proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", dir.ruta);
-    ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
-    const QPoint origen = cliente(ventana);
-    const auto origenCasilla = [&](int i) { return origen + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); };
-    const auto dibujoEn = [&](const QImage& captura, int i) { return dibujoEnCelda(captura, origenCasilla(i)); };
-    const auto clicCasilla = [&](int i) {
+    QString ventana;
+    QPoint origen;
+
+    explicit Partida(const char* valor) {
+        for (const std::string& d : gemelario::ventanas::NombresDibujos()) fs::copy_file(fs::path(GEMELARIO_RUN_DIR) / d, dir.ruta / d);
+        dir.escribir("Valor.dat", valor);
+        ventana = arrancar(proceso, QString(GEMELARIO_RUN_DIR) + "/gemelario", dir.ruta);
+        if (!ventana.isEmpty()) origen = cliente(ventana);
+    }
+    QPoint origenCasilla(int i) const { return origen + QPoint(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6)); }
+    std::string dibujoEn(const QImage& captura, int i) const { return dibujoEnCelda(captura, origenCasilla(i)); }
+    void clicCasilla(int i) const {
         const QPoint p = origenCasilla(i) + QPoint(53, 57);
         xdotool({"mousemove", QString::number(p.x()), QString::number(p.y()), "click", "1"});
-    };
-    xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+n"});
-    ASSERT_TRUE(cuando([&] { return dir.leer("Gemelario.rnd").size() == 660; })) << "Ctrl+N started a game, reading the table";
-    // The player turns the cells two by two and remembers them; then finds the key pair ("cataplás",
-    // the default) before any other, so the game ends with the key and a record.
-    const std::string llave = "cataplás.bmp";
-    std::map<std::string, std::vector<int>> donde;
+    }
     // What cells i and j show, once `listo` holds for it (or after two seconds).
-    const auto ver = [&](int i, int j, const std::function<bool(const std::string&, const std::string&)>& listo) {
+    std::pair<std::string, std::string> ver(int i, int j, const std::function<bool(const std::string&, const std::string&)>& listo) const {
         std::pair<std::string, std::string> visto;
         for (int k = 0; k < 100; ++k, esperar(20ms)) {
             const QImage c = pantalla();
@@ -118,17 +117,34 @@ TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
             if (listo(visto.first, visto.second)) break;
         }
         return visto;
-    };
-    const auto cara = [](const std::string& a, const std::string& b) { return a != "reverso.bmp" && b != "reverso.bmp"; };
-    const auto reposo = [](const std::string& a, const std::string& b) {
+    }
+    static bool cara(const std::string& a, const std::string& b) { return a != "reverso.bmp" && b != "reverso.bmp"; }
+    static bool reposo(const std::string& a, const std::string& b) {
         return (a == b && a != "reverclave.bmp") || (a == "reverso.bmp" && b == "reverso.bmp");
-    };
+    }
+    bool empezar() {
+        xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+n"});
+        return cuando([&] { return dir.leer("Gemelario.rnd").size() == 660; });
+    }
+};
+
+TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
+    // An exposure of 6: a non-pair held 0.3 s, time enough to see it.
+    Partida p(" 6 \r\n");
+    ASSERT_FALSE(p.ventana.isEmpty()) << "the main window never appeared";
+    const DirectorioTemporal& dir = p.dir;
+    const QString& ventana = p.ventana;
+    ASSERT_TRUE(p.empezar()) << "Ctrl+N started a game, reading the table";
+    // The player turns the cells two by two and remembers them; then finds the key pair ("cataplás",
+    // the default) before any other, so the game ends with the key and a record.
+    const std::string llave = "cataplás.bmp";
+    std::map<std::string, std::vector<int>> donde;
     for (int i = 1; i < 24; i += 2) {
-        clicCasilla(i);
-        clicCasilla(i + 1);
-        const auto [a, b] = ver(i, i + 1, cara);
-        ASSERT_TRUE(cara(a, b)) << "cells " << i << " and " << i + 1 << " turned";
-        ver(i, i + 1, reposo);  // turned back after the exposure, or a pair (the key pair after its flash)
+        p.clicCasilla(i);
+        p.clicCasilla(i + 1);
+        const auto [a, b] = p.ver(i, i + 1, Partida::cara);
+        ASSERT_TRUE(Partida::cara(a, b)) << "cells " << i << " and " << i + 1 << " turned";
+        p.ver(i, i + 1, Partida::reposo);  // turned back after the exposure, or a pair (the key pair after its flash)
         if (a == b || a == "reverclave.bmp" || b == "reverclave.bmp") continue;
         donde[a].push_back(i);
         donde[b].push_back(i + 1);
@@ -137,9 +153,9 @@ TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     for (const auto& [imagen, celdas] : donde) orden.push_back(imagen);
     for (const std::string& imagen : orden) {
         if (donde[imagen].size() != 2) continue;
-        clicCasilla(donde[imagen][0]);
-        clicCasilla(donde[imagen][1]);
-        ver(donde[imagen][0], donde[imagen][1], [&](const std::string& a, const std::string& b) { return a == imagen && b == imagen; });
+        p.clicCasilla(donde[imagen][0]);
+        p.clicCasilla(donde[imagen][1]);
+        p.ver(donde[imagen][0], donde[imagen][1], [&](const std::string& a, const std::string& b) { return a == imagen && b == imagen; });
         donde[imagen].clear();
     }
     const QString record = esperarVentana("Estás entre los diez primeros");
@@ -155,6 +171,100 @@ TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     xdotool({"key", "Escape"});
     EXPECT_TRUE(cuando([] { return xdotool({"search", "--onlyvisible", "--name", "^Tabla de puntuaciones$"}).isEmpty(); }));
     xdotool({"windowfocus", "--sync", ventana});
+}
+
+// The window manager's side of _NET_WM_PING: a ping sent to a window, and how long its answer takes
+// to come back to the root window (which this connection watches, as a window manager does).
+class Ping {
+public:
+    Ping() : x_(xcb_connect(nullptr, nullptr)), raiz_(xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root) {
+        // Qt answers to the root window, to whoever watches its structure or redirects its children.
+        const std::uint32_t mascara = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+        xcb_change_window_attributes(x_, raiz_, XCB_CW_EVENT_MASK, &mascara);
+        protocolos_ = atomo("WM_PROTOCOLS");
+        ping_ = atomo("_NET_WM_PING");
+    }
+    ~Ping() { xcb_disconnect(x_); }
+    // Milliseconds until the answer, or a second if none came within it.
+    double enviar(const QString& ventana) {
+        xcb_client_message_event_t e{};
+        e.response_type = XCB_CLIENT_MESSAGE;
+        e.format = 32;
+        e.window = ventana.toUInt(nullptr, 0);
+        e.type = protocolos_;
+        e.data.data32[0] = ping_;
+        e.data.data32[1] = ++sello_;
+        e.data.data32[2] = e.window;
+        const auto t0 = std::chrono::steady_clock::now();
+        xcb_send_event(x_, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
+        xcb_flush(x_);
+        for (double ms = 0; ms < 1000; ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count()) {
+            xcb_generic_event_t* r = xcb_poll_for_event(x_);
+            if (!r) {
+                esperar(1ms);
+                continue;
+            }
+            const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(r);
+            const bool respuesta = (r->response_type & 0x7F) == XCB_CLIENT_MESSAGE && m->window == raiz_ &&
+                                   m->data.data32[0] == ping_ && m->data.data32[1] == sello_;
+            std::free(r);
+            if (respuesta) return ms;
+        }
+        return 1000;
+    }
+
+private:
+    xcb_atom_t atomo(const char* nombre) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(x_, xcb_intern_atom(x_, 0, std::strlen(nombre), nombre), nullptr);
+        const xcb_atom_t a = r ? r->atom : 0;
+        std::free(r);
+        return a;
+    }
+    xcb_connection_t* x_;
+    xcb_window_t raiz_;
+    xcb_atom_t protocolos_ = 0, ping_ = 0;
+    std::uint32_t sello_ = 0;
+};
+
+TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTurn) {
+    // An exposure of 40: a non-pair held 2 s.
+    Partida p(" 40 \r\n");
+    ASSERT_FALSE(p.ventana.isEmpty()) << "the main window never appeared";
+    ASSERT_TRUE(p.empezar());
+    Ping ping;
+    // The first two cells side by side that are no pair; a pair (the key pair with its flash) is passed.
+    int i = 1;
+    std::pair<std::string, std::string> visto;
+    for (;; i += 2) {
+        ASSERT_LT(i, 23) << "some two cells side by side are no pair";
+        p.clicCasilla(i);
+        p.clicCasilla(i + 1);
+        visto = p.ver(i, i + 1, Partida::cara);
+        if (visto.first != visto.second) break;
+        ASSERT_TRUE(cuando([&] { return Partida::reposo(p.dibujoEn(pantalla(), i), p.dibujoEn(pantalla(), i + 1)); }));
+    }
+    const int c = i + 2;
+    // Held: the window answers the window manager at once, and a click on c waits for the turn.
+    p.clicCasilla(c);
+    for (int k = 0; k < 3; ++k, esperar(100ms)) EXPECT_LT(ping.enviar(p.ventana), 100) << "ping " << k << " during the hold";
+    esperar(500ms);
+    const QImage enEspera = pantalla();
+    EXPECT_EQ(std::tuple(p.dibujoEn(enEspera, i), p.dibujoEn(enEspera, i + 1), p.dibujoEn(enEspera, c)),
+              std::tuple(visto.first, visto.second, std::string("reverso.bmp")))
+        << "the pair still shown, the click not yet taken";
+    const auto despues = p.ver(i, c, [](const std::string& a, const std::string& b) { return a == "reverso.bmp" && b != "reverso.bmp"; });
+    EXPECT_NE(despues.second, "reverso.bmp") << "after the hold the pair turned back, then the click turned c";
+    // A second hold (c against a cell known to differ from it): Esc ends the game only after it.
+    const int d = despues.second != visto.first ? i : i + 1;
+    p.clicCasilla(d);
+    const auto segundo = p.ver(c, d, Partida::cara);
+    ASSERT_TRUE(Partida::cara(segundo.first, segundo.second) && segundo.first != segundo.second) << segundo.first << " " << segundo.second;
+    const auto t0 = std::chrono::steady_clock::now();
+    xdotool({"key", "Escape"});
+    EXPECT_LT(ping.enviar(p.ventana), 100) << "ping after Esc, during the hold";
+    EXPECT_FALSE(p.proceso.waitForFinished(1200)) << "Esc waits for the turn";
+    EXPECT_TRUE(p.proceso.waitForFinished(3000)) << "then ends the game";
+    EXPECT_GT(std::chrono::steady_clock::now() - t0, 1500ms);
 }
 
 TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {

@@ -52,11 +52,13 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
     juego_ = &juego;
     for (int i = 1; i <= 24; ++i) {
         connect(picDibujo(i), &CajaImagen::clic, this, [this, i] {
-            enClic_ = true;
-            juego_->picDibujo_Click(i);
-            enClic_ = false;
-            actualizarAccesibles();
-            anunciarTurno();
+            atender([this, i] {
+                enClic_ = true;
+                juego_->picDibujo_Click(i);
+                enClic_ = false;
+                actualizarAccesibles();
+                anunciarTurno();
+            });
         });
         // The arrows move the focus frame across the six by four board, stopping at its edges.
         connect(picDibujo(i), &CajaImagen::mover, this, [this, i](int dc, int df) {
@@ -64,18 +66,35 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
             if (c >= 0 && c < 6 && f >= 0 && f < 4) picDibujo(f * 6 + c + 1)->setFocus(Qt::TabFocusReason);
         });
     }
-    connect(tmrSegundos(), &QTimer::timeout, this, [this] { juego_->tmrSegundos_Timer(); });
+    // The clock does not tick while a turn is judged (its holds keep the window alive, not the clock).
+    connect(tmrSegundos(), &QTimer::timeout, this, [this] {
+        if (!enClic_) juego_->tmrSegundos_Timer();
+    });
     connect(superficie_, &Superficie::clic, this, [this] { juego_->Form_Click(); });
     connect(superficie_, &Superficie::dobleClic, this, [this] { juego_->Form_DblClick(); });
-    connect(cmdSalir(), &QPushButton::clicked, this, [this] { juego_->cmdSalir_Click(); });
+    connect(cmdSalir(), &QPushButton::clicked, this, [this] { atender([this] { juego_->cmdSalir_Click(); }); });
     const std::map<std::string, void (frmGemelario::*)()> menus = {
         {"mnuNuevo", &frmGemelario::mnuNuevo_Click},     {"mnuTabla", &frmGemelario::mnuTabla_Click},
         {"mnuSalir", &frmGemelario::mnuSalir_Click},     {"mnuImagen", &frmGemelario::mnuImagen_Click},
         {"mnuDuración", &frmGemelario::mnuDuración_Click}, {"mnuNormas", &frmGemelario::mnuNormas_Click},
         {"mnuAcerca", &frmGemelario::mnuAcerca_Click}};
     for (const auto& [nombre, handler] : menus)
-        connect(accion(nombre), &QAction::triggered, this, [this, h = handler] { (juego_->*h)(); });
+        connect(accion(nombre), &QAction::triggered, this, [this, h = handler] { atender([this, h] { (juego_->*h)(); }); });
     qApp->installEventFilter(this);
+}
+
+void VentanaPrincipal::atender(std::function<void()> orden) {
+    // Mouse and keys wait in the window system's queue during a hold; a screen reader's press or
+    // menu command arrives as a queued call, and waits here: each order runs after the one before.
+    pendientes_.push_back(std::move(orden));
+    if (atendiendo_) return;
+    atendiendo_ = true;
+    while (!pendientes_.empty()) {
+        const std::function<void()> siguiente = std::move(pendientes_.front());
+        pendientes_.pop_front();
+        siguiente();
+    }
+    atendiendo_ = false;
 }
 
 void VentanaPrincipal::registrarModal(Modal ventana, std::function<void()> abrir) {

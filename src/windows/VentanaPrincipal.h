@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <map>
 
@@ -80,6 +81,10 @@ private:
     // The cells turned face up by the click being handled, in order, with their pictures.
     std::vector<std::pair<int, std::string>> turno_;
     bool enClic_ = false;
+    // Runs an order of the player's, or keeps it until the one under way has ended.
+    void atender(std::function<void()> orden);
+    std::deque<std::function<void()>> pendientes_;
+    bool atendiendo_ = false;
     void actualizarAccesibles();
     void anunciarTurno();
 };

@@ -6,7 +6,7 @@
 #include "ValorDat.h"
 #include "Arte.h"
 #include "AzarMezclado.h"
-#include "EsperaReal.h"
+#include "EsperaViva.h"
 #include "FinDeSesion.h"
 #include "Modales.h"
 #include "Pantalla.h"
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
 
     RelojSistema reloj;
     AzarMezclado azar{std::random_device{}()};
-    EsperaReal espera;
+    ventanas::EsperaViva espera;
     ventanas::PitidoCanberra pitido;
     frmClave clave;
     Module1 module1;
