@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages the build and the tests need; only the missing ones.
+# Installs, with apt-get, the Debian 12 packages that building and playing need (`juego`), or those
+# and what the tests, the package and the bench need too (the default); only the missing ones.
 set -euo pipefail
 
 paquetes=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n
-  libgtest-dev clang libclang-rt-14-dev
-  libcanberra-dev libcanberra-pulse sound-theme-freedesktop pulseaudio pulseaudio-utils
-  xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
-  dbus at-spi2-core python3-pyatspi
-  desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
+  libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )
+if [[ ${1:-todo} != juego ]]; then
+  paquetes+=(
+    libgtest-dev clang libclang-rt-14-dev pulseaudio pulseaudio-utils
+    xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
+    dbus at-spi2-core python3-pyatspi
+    desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
+  )
+fi
 
 faltan=()
 for p in "${paquetes[@]}"; do
