@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include "NombresDibujos.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -15,20 +17,16 @@ namespace gemelario::ventanas {
 inline constexpr int kAnchoDibujo = 106;
 inline constexpr int kAltoDibujo = 114;
 
-// The fourteen picture file names, as on disk: the twelve of the board, the back and the flash.
-const std::vector<std::string>& NombresDibujos();
-
 // The built-in drawing for a picture file name at the cell's size, with `escala` device pixels per
 // logical pixel; null for an unknown name.
 QImage DibujoIncorporado(const std::string& nombre, qreal escala = 1);
 
-// An SVG drawing (resource or file) rendered at `tamano` (its own size when empty), on `fondo`.
-QImage DibujoSvg(const QString& recurso, QSize tamano, QColor fondo = Qt::transparent);
-
+// The window icon, at the small sizes a title bar or a task switcher shows; larger ones are the
+// icon theme's (the desktop entry names the same icon).
 QIcon IconoGemelario();
 
 // A picture stored with a window (a Qt resource): as stored on an ordinary screen; on a denser one
-// its drawing (the resource of the same name ending in .svg), rendered with the screen's pixels.
+// its drawing, rendered for the screen's pixels when the game was built.
 QImage ImagenDeRecurso(const QString& recurso, qreal escala);
 
 // The hand-shaped pointer shown over the About window's link picture (hot spot 12, 1).

@@ -3,6 +3,7 @@
 #include "PitidoCanberra.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
 #include <cstdio>
 #include <memory>
@@ -36,6 +37,27 @@ Ajustes leerAjustes() {
     return a;
 }
 
+// libcanberra, opened by the first beep rather than loaded with the program: the sound system costs
+// nothing at start-up, and a machine without it is simply silent.
+struct Canberra {
+    decltype(&ca_context_create) crear = nullptr;
+    decltype(&ca_context_change_props) propiedades = nullptr;
+    decltype(&ca_context_open) abrir = nullptr;
+    decltype(&ca_context_play) tocar = nullptr;
+    decltype(&ca_context_destroy) destruir = nullptr;
+
+    bool cargar() {
+        void* biblioteca = ::dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!biblioteca) return false;
+        crear = reinterpret_cast<decltype(crear)>(::dlsym(biblioteca, "ca_context_create"));
+        propiedades = reinterpret_cast<decltype(propiedades)>(::dlsym(biblioteca, "ca_context_change_props"));
+        abrir = reinterpret_cast<decltype(abrir)>(::dlsym(biblioteca, "ca_context_open"));
+        tocar = reinterpret_cast<decltype(tocar)>(::dlsym(biblioteca, "ca_context_play"));
+        destruir = reinterpret_cast<decltype(destruir)>(::dlsym(biblioteca, "ca_context_destroy"));
+        return crear && propiedades && abrir && tocar && destruir;
+    }
+};
+
 } // namespace
 
 PitidoCanberra::~PitidoCanberra() {
@@ -59,17 +81,17 @@ void PitidoCanberra::pitar() {
 
 void PitidoCanberra::trabajar() {
     const Ajustes ajustes = leerAjustes();
+    Canberra ca;
     ca_context* bruto = nullptr;
-    if (ajustes.activos && ca_context_create(&bruto) == CA_SUCCESS) {
-        ca_context_change_props(bruto, CA_PROP_APPLICATION_NAME, "Gemelario", CA_PROP_APPLICATION_ID,
-                                "example.corvantiso.Gemelario", CA_PROP_CANBERRA_XDG_THEME_NAME, ajustes.tema.c_str(),
-                                nullptr);
-        if (ca_context_open(bruto) != CA_SUCCESS) {
-            ca_context_destroy(bruto);
+    if (ajustes.activos && ca.cargar() && ca.crear(&bruto) == CA_SUCCESS) {
+        ca.propiedades(bruto, CA_PROP_APPLICATION_NAME, "Gemelario", CA_PROP_APPLICATION_ID, "example.corvantiso.Gemelario",
+                       CA_PROP_CANBERRA_XDG_THEME_NAME, ajustes.tema.c_str(), nullptr);
+        if (ca.abrir(bruto) != CA_SUCCESS) {
+            ca.destruir(bruto);
             bruto = nullptr;
         }
     }
-    std::unique_ptr<ca_context, int (*)(ca_context*)> contexto(bruto, ca_context_destroy);
+    std::unique_ptr<ca_context, int (*)(ca_context*)> contexto(bruto, bruto ? ca.destruir : nullptr);
     std::unique_lock<std::mutex> l(mutex_);
     while (true) {
         aviso_.wait(l, [this] { return fin_ || pendientes_ > 0; });
@@ -78,8 +100,8 @@ void PitidoCanberra::trabajar() {
         l.unlock();
         // Played asynchronously by libcanberra; a failure (no server, no sound) is simply silence.
         if (contexto)
-            ca_context_play(contexto.get(), 0, CA_PROP_EVENT_ID, "bell-window-system", CA_PROP_EVENT_DESCRIPTION,
-                            "Pareja encontrada", nullptr);
+            ca.tocar(contexto.get(), 0, CA_PROP_EVENT_ID, "bell-window-system", CA_PROP_EVENT_DESCRIPTION, "Pareja encontrada",
+                     nullptr);
         l.lock();
     }
 }
