@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QPixmap>
+#include <QResource>
 
 #include <algorithm>
 #include <map>
@@ -16,9 +17,21 @@ namespace {
 // Far above any picture of the board's size; a larger file is not a picture of the game's.
 constexpr std::size_t kMaximoBytesDibujo = 64 * 1024 * 1024;
 
+QString& archivoDensos() {
+    static QString archivo;
+    return archivo;
+}
+
+// The dense drawings' file, mapped by the first picture a dense screen asks for.
+void registrarDensos() {
+    static const bool registrado = !archivoDensos().isEmpty() && QResource::registerResource(archivoDensos());
+    (void)registrado;
+}
+
 // The built-in picture `base` rendered for `escala` when the game was built: the one of that scale,
 // or the next larger scaled down to it (the largest, scaled up, above every scale rendered).
 QImage incorporado(const std::string& base, QSize tamano, qreal escala) {
+    if (escala > 1) registrarDensos();
     double elegida = kEscalasDibujos[std::size(kEscalasDibujos) - 1];
     for (double e : kEscalasDibujos)
         if (e >= escala - 1e-6) {
@@ -35,6 +48,8 @@ QImage incorporado(const std::string& base, QSize tamano, qreal escala) {
 }
 
 } // namespace
+
+void UbicarDibujosDensos(const QString& archivo) { archivoDensos() = archivo; }
 
 QImage DibujoIncorporado(const std::string& nombre, qreal escala) {
     static std::map<std::pair<std::string, qreal>, QImage> cache;
@@ -56,7 +71,8 @@ QImage ImagenDeRecurso(const QString& recurso, qreal escala) {
 QIcon IconoGemelario() {
     static const QIcon icono = [] {
         QIcon i;
-        for (int lado : kLadosIcono) i.addFile(QStringLiteral(":/incorporados/icono-%1.png").arg(lado), {lado, lado});
+        // From pixmaps, not files: a file would have Qt look through its icon engine plugins first.
+        for (int lado : kLadosIcono) i.addPixmap(QPixmap(QStringLiteral(":/incorporados/icono-%1.png").arg(lado)));
         return i;
     }();
     return icono;

@@ -17,6 +17,9 @@ namespace gemelario::ventanas {
 inline constexpr int kAnchoDibujo = 106;
 inline constexpr int kAltoDibujo = 114;
 
+// Where the drawings for screens denser than 1× are (a resource file written when the game is built).
+void UbicarDibujosDensos(const QString& archivo);
+
 // The built-in drawing for a picture file name at the cell's size, with `escala` device pixels per
 // logical pixel; null for an unknown name.
 QImage DibujoIncorporado(const std::string& nombre, qreal escala = 1);

@@ -17,6 +17,7 @@
 #include "frmGemelario.h"
 
 #include <QApplication>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +46,14 @@ int main(int argc, char** argv) {
     // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvantiso.Gemelario"));
     ventanas::TraducirQtAlEspanol(aplicacion);
+    // The drawings for dense screens: beside the program where it is built, in its data directory
+    // once installed.
+    for (const QString& d : {QCoreApplication::applicationDirPath(),
+                             QCoreApplication::applicationDirPath() + QStringLiteral("/" GEMELARIO_DATOS_DESDE_PROGRAMA)})
+        if (QFile::exists(d + QStringLiteral("/gemelario-densos.rcc"))) {
+            ventanas::UbicarDibujosDensos(d + QStringLiteral("/gemelario-densos.rcc"));
+            break;
+        }
     // Started from a desktop menu, nobody reads stderr: a failure to start is also shown.
     const auto fallo = [](const std::string& texto) {
         std::fprintf(stderr, "%s\n", texto.c_str());
