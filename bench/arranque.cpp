@@ -1,7 +1,7 @@
 // Start-up and idle cost of a program on the X server: from process start to its first window
 // mapped (seen as a MapNotify on the root window), resident memory one second after start, and
 // the CPU it uses while it waits.
-//   arranque RUNS PROGRAM_A PROGRAM_B   alternated runs of both, medians with min and max
+//   arranque RUNS PROGRAM... FLOOR       alternated runs of all, medians with min and max, each against FLOOR
 //   inactivo SECONDS PROGRAM [acerca]    CPU share over SECONDS, optionally with the About window open
 #include <xcb/xcb.h>
 
@@ -102,22 +102,25 @@ double mediana(std::vector<double> v) {
 
 int main(int argc, char** argv) {
     const std::string modo = argc > 1 ? argv[1] : "";
-    if (modo == "arranque" && argc == 5) {
+    if (modo == "arranque" && argc >= 5) {
+        // Alternated runs of every program; the last one is the floor the others are divided by.
         const int vueltas = std::atoi(argv[2]);
-        std::vector<double> ta, tb, ma, mb;
+        const int n = argc - 3;
+        std::vector<std::vector<double>> t(n), m(n);
         for (int i = 0; i < vueltas; ++i)
-            for (int cual = 0; cual < 2; ++cual) {
-                const Medida m = medirArranque(argv[3 + cual]);
-                (cual ? tb : ta).push_back(m.ms);
-                (cual ? mb : ma).push_back(static_cast<double>(m.rssKb) / 1024.0);
+            for (int cual = 0; cual < n; ++cual) {
+                const Medida medida = medirArranque(argv[3 + cual]);
+                t[cual].push_back(medida.ms);
+                m[cual].push_back(static_cast<double>(medida.rssKb) / 1024.0);
             }
-        std::printf("%s:\n", argv[3]);
-        resumen("arranque hasta la ventana", ta, "ms");
-        resumen("memoria residente a 1 s", ma, "MiB");
-        std::printf("%s:\n", argv[4]);
-        resumen("arranque hasta la ventana", tb, "ms");
-        resumen("memoria residente a 1 s", mb, "MiB");
-        std::printf("cociente: arranque %.2f, memoria %.2f\n", mediana(ta) / mediana(tb), mediana(ma) / mediana(mb));
+        for (int cual = 0; cual < n; ++cual) {
+            std::printf("%s:\n", argv[3 + cual]);
+            resumen("arranque hasta la ventana", t[cual], "ms");
+            resumen("memoria residente a 1 s", m[cual], "MiB");
+        }
+        for (int cual = 0; cual + 1 < n; ++cual)
+            std::printf("cociente de %s frente al suelo: arranque %.2f, memoria %.2f\n", argv[3 + cual],
+                        mediana(t[cual]) / mediana(t[n - 1]), mediana(m[cual]) / mediana(m[n - 1]));
         return 0;
     }
     if (modo == "inactivo" && argc >= 4) {
@@ -144,6 +147,6 @@ int main(int argc, char** argv) {
         std::printf("  CPU %.3f s en %.1f s: %.2f %% de un núcleo\n", usado, real, 100 * usado / real);
         return 0;
     }
-    std::fprintf(stderr, "uso: arranque arranque VUELTAS PROGRAMA_A PROGRAMA_B | arranque inactivo SEGUNDOS PROGRAMA [acerca]\n");
+    std::fprintf(stderr, "uso: arranque arranque VUELTAS PROGRAMA... SUELO | arranque inactivo SEGUNDOS PROGRAMA [acerca]\n");
     return 2;
 }

@@ -1,6 +1,9 @@
-// Measures the real exposure wait at chosen settings (default 1, 15 and 100): its length against
-// the asked length, and the CPU it used.
+// Measures the game's exposure wait (the one that keeps the window alive) at chosen settings
+// (default 1, 15 and 100): its length against the asked length, and the CPU it used.
 #include "EsperaReal.h"
+#include "EsperaViva.h"
+
+#include <QCoreApplication>
 
 #include <chrono>
 #include <cstdio>
@@ -19,10 +22,11 @@ double cpu() {
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication aplicacion(argc, argv);
     std::vector<int> ajustes;
     for (int i = 1; i < argc; ++i) ajustes.push_back(std::atoi(argv[i]));
     if (ajustes.empty()) ajustes = {1, 15, 100};
-    gemelario::EsperaReal espera;
+    gemelario::ventanas::EsperaViva espera;
     std::printf("%-8s %12s %12s %10s %10s\n", "ajuste", "pedido (ms)", "medido (ms)", "desvío", "CPU");
     for (int ajuste : ajustes) {
         const double pedido = std::chrono::duration<double, std::milli>(gemelario::EsperaReal::duracion(ajuste * 1'000'000)).count();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquetes=(
-  cmake g++ make pkg-config
+  cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation fonts-comic-neue fonts-dejavu-core

@@ -12,7 +12,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$raiz/scripts/empaquetar.sh"
 bash "$raiz/tests/paquete_test.sh" "$raiz/build-deb"
 
-cmake -S "$raiz" -B "$raiz/build-san" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -G Ninja -S "$raiz" -B "$raiz/build-san" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DGEMELARIO_SANITIZE=ON -DGEMELARIO_FUZZ=ON -DGEMELARIO_BENCH=OFF >/dev/null
 cmake --build "$raiz/build-san" -j2
 # Leaks inside system libraries (D-Bus, fontconfig) are theirs, not the game's.
