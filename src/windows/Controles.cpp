@@ -19,8 +19,23 @@ CajaImagen::CajaImagen(bool borde, QWidget* padre) : QWidget(padre), borde_(bord
 }
 
 void CajaImagen::ponerImagen(const QImage& imagen) {
+    cargar_ = nullptr;
     imagen_ = imagen;
     repaint();
+}
+
+void CajaImagen::ponerImagen(std::function<QImage()> cargar) {
+    cargar_ = std::move(cargar);
+    imagen_ = QImage();
+    repaint();
+}
+
+const QImage& CajaImagen::imagen() const {
+    if (cargar_) {
+        imagen_ = cargar_();
+        cargar_ = nullptr;
+    }
+    return imagen_;
 }
 
 void CajaImagen::ponerBorde(bool borde) {
@@ -33,7 +48,7 @@ void CajaImagen::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), palette().color(QPalette::Button));
     // The picture fills the cell from its top-left corner; the border is drawn over its edge,
     // so a picture of the cell's size loses the same margin on every side.
-    if (!imagen_.isNull()) p.drawImage(QPoint(0, 0), imagen_);
+    if (!imagen().isNull()) p.drawImage(QPoint(0, 0), imagen());
     if (borde_) DibujarBordeHundido(p, rect(), palette());
     if (teclado_ && marco_ && hasFocus()) {
         // The keyboard's focus frame: thick enough to see on every picture.

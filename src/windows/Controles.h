@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 namespace gemelario::ventanas {
 
 // A picture box: shows its picture from the top-left corner inside a sunken border and
@@ -18,13 +20,16 @@ class CajaImagen : public QWidget {
 public:
     explicit CajaImagen(bool borde, QWidget* padre = nullptr);
     void ponerImagen(const QImage& imagen);
+    // A picture loaded when it is first painted or asked for: at once on a window on screen, at its
+    // first paint on one not shown yet (so a window's pictures cost nothing before it is mapped).
+    void ponerImagen(std::function<QImage()> cargar);
     void ponerBorde(bool borde);
     bool borde() const { return borde_; }
     // A picture that takes the focus is pressed with Space or Enter, as a click presses it, and
     // shows a focus frame once reached by the keyboard; board cells also move the focus with arrows.
     void ponerTeclado(bool activo) { teclado_ = activo; }
     bool teclado() const { return teclado_; }
-    const QImage& imagen() const { return imagen_; }
+    const QImage& imagen() const;
 
 signals:
     void clic();
@@ -39,7 +44,8 @@ protected:
     void focusOutEvent(QFocusEvent* e) override;
 
 private:
-    QImage imagen_;
+    mutable QImage imagen_;
+    mutable std::function<QImage()> cargar_;
     bool borde_;
     bool pulsado_ = false;
     bool teclado_ = false;

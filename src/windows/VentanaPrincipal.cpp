@@ -26,7 +26,8 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     const Formulario& f = LayoutGemelario();
     setObjectName(QString::fromStdString(f.nombre));
     setWindowTitle(QString::fromStdString(f.caption));
-    setWindowIcon(IconoGemelario());
+    // The icon once the window is on screen: reading its pictures is not worth a later start.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(IconoGemelario()); });
     // Fixed single border: minimise and close, no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -117,7 +118,7 @@ void VentanaPrincipal::mostrarCentrada() {
 void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {
     CajaImagen* c = picDibujo(i);
     if (!c) return;
-    c->ponerImagen(imagenes_.cargar(archivo, c->devicePixelRatioF()));
+    c->ponerImagen([this, archivo, c] { return imagenes_.cargar(archivo, c->devicePixelRatioF()); });
     mostrado_[i] = archivo;
     actualizarAccesible(i);
     if (!enClic_) turno_.clear();  // a new deal or the board revealed: no turn under way
