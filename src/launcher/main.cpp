@@ -1,14 +1,19 @@
 // webcorvantiso: asks the desktop to open the maker's web site in the user's browser and ends at
-// once, without a window and without leaving a process of its own. Arguments are ignored.
+// once, without a window of its own and without leaving a process behind. Arguments are ignored.
+// When the site cannot be opened it says so where the user looks (the desktop's own message box,
+// besides one line on stderr) and ends with a non-zero status.
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -30,6 +35,66 @@ std::string buscarEnPath(std::string_view programa) {
     }
 }
 
+// Shows `texto` in the desktop's own message box, through the first dialog tool there is (GNOME's,
+// KDE's, X's); nothing when there is no display or no such tool. Returns when the box is closed.
+void avisar(const std::string& texto) {
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return;
+    const std::vector<std::vector<std::string>> herramientas = {
+        {"zenity", "--error", "--title=WebCorvantiso", "--no-wrap", "--text=" + texto},
+        {"kdialog", "--title", "WebCorvantiso", "--error", texto},
+        {"xmessage", "-center", "-title", "WebCorvantiso", "-buttons", "Aceptar:0", "-default", "Aceptar", texto}};
+    for (const auto& orden : herramientas) {
+        const std::string ruta = buscarEnPath(orden[0]);
+        if (ruta.empty()) continue;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::vector<char*> argumentos;
+            for (const std::string& a : orden) argumentos.push_back(const_cast<char*>(a.c_str()));
+            argumentos.push_back(nullptr);
+            ::execv(ruta.c_str(), argumentos.data());
+            ::_exit(127);
+        }
+        int estado = 0;
+        while (pid > 0 && ::waitpid(pid, &estado, 0) < 0 && errno == EINTR) {
+        }
+        return;
+    }
+}
+
+int fallar(const std::string& motivo) {
+    const std::string texto = std::string("No se ha podido abrir la web de Corvantiso (") + kDireccionWeb + "): " + motivo;
+    std::fprintf(stderr, "webcorvantiso: %s\n", texto.c_str());
+    avisar(texto);
+    return 1;
+}
+
+// How long the opener has to fail: one that finds no browser ends at once; one still running by
+// then has started a browser (which may keep it waiting for as long as the browser runs).
+constexpr int kPlazoMs = 1000;
+
+// In the child: starts the opener in a grandchild and tells, by the exit status, what became of it:
+// 0 started (or still running at the deadline), 100 + its status when it failed, 99 not started.
+[[noreturn]] void vigilarAbridor(const std::string& abridor) {
+    ::setsid();
+    const pid_t nieto = ::fork();
+    if (nieto == 0) {
+        ::execl(abridor.c_str(), "xdg-open", kDireccionWeb, static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    if (nieto < 0) ::_exit(99);
+    for (int ms = 0; ms < kPlazoMs; ms += 20) {
+        int estado = 0;
+        const pid_t r = ::waitpid(nieto, &estado, WNOHANG);
+        if (r == nieto) {
+            if (WIFEXITED(estado) && WEXITSTATUS(estado) == 0) ::_exit(0);
+            ::_exit(100 + (WIFEXITED(estado) ? std::min(WEXITSTATUS(estado), 127) : 127));
+        }
+        if (r < 0) ::_exit(0);  // reaped by itself (SIGCHLD ignored): nothing more can be known
+        ::usleep(20 * 1000);
+    }
+    ::_exit(0);  // still running: init adopts it when this child ends
+}
+
 } // namespace
 
 int main() {
@@ -37,29 +102,17 @@ int main() {
     // leave waitpid nothing to wait for; the default disposition is also what the opener expects.
     ::signal(SIGCHLD, SIG_DFL);
     const std::string abridor = buscarEnPath("xdg-open");
-    if (abridor.empty()) {
-        std::fprintf(stderr, "webcorvantiso: no se puede abrir %s: falta xdg-open (instala xdg-utils).\n", kDireccionWeb);
-        return 1;
-    }
-    // Two forks: the opener runs in a grandchild that init adopts, so this program ends now and
-    // nothing of it stays behind, whatever the browser does.
+    if (abridor.empty()) return fallar("falta xdg-open; instala el paquete xdg-utils.");
     const pid_t hijo = ::fork();
-    if (hijo < 0) {
-        std::perror("webcorvantiso");
-        return 1;
-    }
-    if (hijo == 0) {
-        ::setsid();
-        const pid_t nieto = ::fork();
-        if (nieto == 0) {
-            ::execl(abridor.c_str(), "xdg-open", kDireccionWeb, static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        ::_exit(nieto < 0 ? 1 : 0);
-    }
+    if (hijo < 0) return fallar(std::strerror(errno));
+    if (hijo == 0) vigilarAbridor(abridor);
     int estado = 0;
     while (::waitpid(hijo, &estado, 0) < 0) {
         if (errno != EINTR) return 0;  // already reaped: the opener was started
     }
-    return WIFEXITED(estado) && WEXITSTATUS(estado) == 0 ? 0 : 1;
+    const int codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 99;
+    if (codigo == 0) return 0;
+    if (codigo == 99) return fallar("no se ha podido iniciar xdg-open.");
+    return fallar("el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado " +
+                  std::to_string(codigo - 100) + ").");
 }
