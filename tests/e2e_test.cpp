@@ -327,14 +327,31 @@ protected:
     }
 };
 
+// Whether the window manager has framed the window and the frame, title bar included, is centred.
+bool centradaPorMarco(const QString& id) {
+    return cuando([&] {
+        const QStringList bordes = salida("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).section("= ", 1).trimmed().split(", ");  // left, right, top, bottom
+        const QRect marco = geometria(id).adjusted(-bordes.value(0).toInt(), -bordes.value(2).toInt(), bordes.value(1).toInt(), bordes.value(3).toInt());
+        return bordes.size() == 4 && (marco.center() - QGuiApplication::primaryScreen()->geometry().center()).manhattanLength() <= 4;
+    });
+}
+
 TEST_F(Aparte, UnderAWindowManagerTheFrameIsCentredAndTheWindowStaysFixedSize) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("GEMELARIO_GESTOR")) << "run with a window manager (ctest e2e_wm_test)";
+    {  // Qt's own message box (here a failure to start) is centred by its frame too.
+        QProcess fallido;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", "/dev/null");
+        env.remove("XDG_DATA_HOME");
+        fs::create_directories(base.ruta / "vacia");
+        const QString caja = arrancar(fallido, QString(GEMELARIO_RUN_DIR) + "/gemelario", base.ruta / "vacia", env);
+        ASSERT_FALSE(caja.isEmpty());
+        EXPECT_TRUE(centradaPorMarco(caja)) << "the message box's frame is centred";
+        xdotool({"windowfocus", "--sync", caja, "key", "Return"});
+        EXPECT_TRUE(fallido.waitForFinished(5000));
+    }
     arrancarAparte(QString(GEMELARIO_RUN_DIR) + "/gemelario");
-    EXPECT_TRUE(cuando([&] {
-        const QStringList bordes = propiedad("_NET_FRAME_EXTENTS").section("= ", 1).trimmed().split(", ");  // left, right, top, bottom
-        const QRect marco = geometria(ventana).adjusted(-bordes.value(0).toInt(), -bordes.value(2).toInt(), bordes.value(1).toInt(), bordes.value(3).toInt());
-        return bordes.size() == 4 && (marco.center() - QGuiApplication::primaryScreen()->geometry().center()).manhattanLength() <= 4;
-    })) << "the window manager frames the window, and the frame, title bar included, is centred";
+    EXPECT_TRUE(centradaPorMarco(ventana)) << "the window manager frames the window, and the frame, title bar included, is centred";
     compruebaTamanoFijo();
     // The class its menu entry names in StartupWMClass, and the icon at a title bar's sizes (16 to
     // 64 pixels: larger ones are the icon theme's).

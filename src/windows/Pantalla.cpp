@@ -4,6 +4,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -115,13 +116,43 @@ xcb_atom_t atomoExtensiones() {
     return atomo;
 }
 
+
+void centrarPorMarco(QWidget* ventana) {
+    centrarMarco(ventana);
+    if (ventana->frameGeometry().size() != ventana->size()) return;  // already framed
+    if (const xcb_atom_t atomo = atomoExtensiones(); atomo != XCB_ATOM_NONE) new VigiaMarco(ventana, atomo);
+}
+
+// Qt's own dialogs (message boxes, the print dialog) centred as the game's windows are. Qt sizes a
+// message box in its own show handler, so the box handles its show first and is centred after,
+// still before it is mapped.
+class CentradorDialogos final : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::Show || enCurso_) return false;
+        auto* dialogo = qobject_cast<QDialog*>(objeto);
+        if (!dialogo || !dialogo->isWindow() || dialogo->inherits("gemelario::ventanas::VentanaDialogo")) return false;
+        enCurso_ = true;
+        static_cast<QObject*>(dialogo)->event(evento);
+        enCurso_ = false;
+        centrarPorMarco(dialogo);
+        return true;
+    }
+
+private:
+    bool enCurso_ = false;
+};
+
 } // namespace
 
 void CentrarEnPantalla(QWidget* ventana) {
     ventana->adjustSize();
-    centrarMarco(ventana);
-    if (ventana->frameGeometry().size() != ventana->size()) return;  // already framed
-    if (const xcb_atom_t atomo = atomoExtensiones(); atomo != XCB_ATOM_NONE) new VigiaMarco(ventana, atomo);
+    centrarPorMarco(ventana);
+}
+
+void CentrarDialogosDeQt(QCoreApplication& aplicacion) {
+    aplicacion.installEventFilter(new CentradorDialogos(&aplicacion));
 }
 
 void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo) {

@@ -21,6 +21,9 @@ bool TraducirQtAlEspanol(QCoreApplication& aplicacion);
 // (the frame is known only after the window is mapped). Call it just before showing the window.
 void CentrarEnPantalla(QWidget* ventana);
 
+// Centres Qt's own dialogs (message boxes, the print dialog) by their frame too, as they are shown.
+void CentrarDialogosDeQt(QCoreApplication& aplicacion);
+
 // The game's message box: plain text, an exclamation icon, one OK button; returns when closed.
 void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo);
 

@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
     // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvantiso.Gemelario"));
     ventanas::TraducirQtAlEspanol(aplicacion);
+    ventanas::CentrarDialogosDeQt(aplicacion);
     // The drawings for dense screens: beside the program where it is built, in its data directory
     // once installed.
     for (const QString& d : {QCoreApplication::applicationDirPath(),
