@@ -338,6 +338,18 @@ TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
     VentanaDialogo acerca(LayoutAcerca(), imagenes);
     const QImage enlace = acerca.como<CajaImagen>("picPubli1")->imagen();
     EXPECT_EQ(enlace.size(), QSize(qRound(213 * escala), qRound(90 * escala)));
+    // Its words stand clear of the cards drawn at its left and of its right edge: the orange of the
+    // cards ends before the white of "juegos para toda la familia" begins, which ends 10 pixels
+    // short of the border.
+    int finCartas = 0, inicioTexto = enlace.width(), finTexto = 0;
+    for (int y = 0; y < enlace.height(); ++y)
+        for (int x = 0; x < enlace.width(); ++x) {
+            const QColor c = enlace.pixelColor(x, y);
+            if (c.red() > 230 && c.green() > 110 && c.green() < 160 && c.blue() < 60) finCartas = std::max(finCartas, x);
+            if (c.red() > 235 && c.green() > 235 && c.blue() > 235) inicioTexto = std::min(inicioTexto, x), finTexto = std::max(finTexto, x);
+        }
+    EXPECT_LT(finCartas + 4 * escala, inicioTexto) << "at " << escala;
+    EXPECT_LT(finTexto, enlace.width() - 10 * escala) << "at " << escala;
     if (escala == 1) {
         EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg"));
     }
