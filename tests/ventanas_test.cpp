@@ -549,6 +549,10 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
             textos << w->windowTitle();
             for (const QAbstractButton* b : w->findChildren<QAbstractButton*>()) textos << b->text();
             for (const QAction* a : w->actions()) textos << a->text();
+            for (const QLabel* l : w->findChildren<QLabel*>()) textos << l->text();
+            for (const QGroupBox* g : w->findChildren<QGroupBox*>()) textos << g->title();
+            for (const QTabWidget* t : w->findChildren<QTabWidget*>())
+                for (int i = 0; i < t->count(); ++i) textos << t->tabText(i);
             w->grab().save(capturas() + "/qt-" + nombre + ".png");
             w->close();
         });
@@ -563,15 +567,27 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
     juego->Total = "00:00:42";
     auto tabla = CrearPuntuaciones(contexto);
     auto normas = CrearNormas(contexto);
+    // English words the toolkit's dialogs must not show, in any of their pages.
+    const QStringList ingles = {"Pages", "Double Sided Printing", "Off", "Long side binding", "Short side binding", "Advanced",
+                                "Page", "Print", "Cancel", "Options", "Properties", "Copies", "Collate", "Reverse", "Color Mode",
+                                "Grayscale", "Print all", "Selection", "Printer", "Paper", "Orientation", "Portrait", "Landscape",
+                                "Margins", "Job Options", "There are conflicts in some options. Please fix them."};
     // (The rules text is read-only: its menu offers no Cut or Paste.)
     const std::tuple<QString, VentanaDialogo*, std::function<void()>, QString> casos[] = {
         {"aviso", nullptr, [] { MostrarAviso(nullptr, "No se ha podido guardar.", "Gemelario"); }, "|Aceptar"},
         {"imprimir", tabla.dialogo.get(), [&] { tabla.dialogo->imprimir(); }, "Imprimir|"},
+        {"imprimir-propiedades", tabla.dialogo.get(), [&] {
+             // The print dialog's Properties, its Page and Advanced pages; then the print dialog is closed.
+             QTimer::singleShot(20, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("properties")->click(); });
+             QTimer::singleShot(300, [] { QApplication::activeModalWidget()->close(); });
+             tabla.dialogo->imprimir();
+         }, "Página|"},
         {"menu-normas", normas.get(), [&] { menu(normas->control("Text1")); }, "|&Copiar\tControl+C||Seleccionar todo\tControl+A"}};
     for (const auto& [nombre, ventana, abrir, texto] : casos) {
         if (ventana) mostrar(*ventana);
-        const QString textos = leer(nombre, abrir).join('|');
-        EXPECT_TRUE(textos.contains(texto)) << nombre.toStdString() << ": " << textos.toStdString();
+        const QStringList textos = leer(nombre, abrir);
+        EXPECT_TRUE(textos.join('|').contains(texto)) << nombre.toStdString() << ": " << textos.join('|').toStdString();
+        for (const QString& t : textos) EXPECT_FALSE(ingles.contains(QString(t).remove('&'))) << nombre.toStdString() << " shows " << t.toStdString();
         if (ventana) ventana->hide();
     }
 }
