@@ -608,26 +608,58 @@ TEST_F(Dialogos, TheEndOfTheSessionStoresATypedNameThenEndsTheProgram) {
     }
 }
 
-TEST_F(Dialogos, PrintingPutsTheWindowOnOnePageOrNothingWhenCancelled) {
+TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCancelled) {
     auto v = CrearPuntuaciones(contexto);
     mostrar(*v.dialogo);
     const QString pdf = QString::fromStdString((dir.ruta / "tabla.pdf").string());
     int elecciones = 0;
+    QString sugerido;
+    QString destino = pdf;
     v.dialogo->elegirImpresora = [&](QPrinter& p) {  // a dialog filled in, then cancelled the first time
+        sugerido = p.docName();
         p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pdf);
+        p.setOutputFileName(destino);
         return ++elecciones > 1;
     };
     v.dialogo->como<QPushButton>("cmdImprimir")->click();
     EXPECT_FALSE(QFile::exists(pdf)) << "cancelled: nothing printed";
+    EXPECT_TRUE(mensajes.empty()) << "cancelled: nothing said";
     v.dialogo->como<QPushButton>("cmdImprimir")->click();
     EXPECT_EQ(elecciones, 2);
+    EXPECT_EQ(sugerido, "Gemelario - Tabla de puntuaciones") << "the job's name";
+    EXPECT_TRUE(mensajes.empty());
     QFile f(pdf);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QByteArray bytes = f.readAll();
     EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1) << "one page";
-    EXPECT_TRUE(bytes.contains("/Subtype /Image")) << "the window's image";
-    EXPECT_TRUE(mensajes.empty()) << "no message either way";
+    const auto poppler = [&](const QString& programa, QStringList argumentos) {
+        QProcess p;
+        p.start(programa, argumentos << pdf);
+        p.waitForFinished(20000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    EXPECT_TRUE(poppler("pdfinfo", {}).contains(QRegularExpression("Title: +Gemelario - Tabla de puntuaciones\n")));
+    // Drawn for the printer at its resolution (1200 dpi for a PDF file at high resolution), not a
+    // screen grab of 96 pixels an inch stretched across the page.
+    const QStringList imagenes = poppler("pdfimages", {"-list"}).split('\n', Qt::SkipEmptyParts).mid(2);
+    EXPECT_FALSE(imagenes.isEmpty());
+    for (const QString& linea : imagenes) EXPECT_GE(linea.simplified().split(' ').value(12).toInt(), 1200) << linea.toStdString();
+    // Rendered at 20 dpi, the A4 page is 166 pixels wide; the window spans the printable width (the
+    // page less Qt's default margins), the same at every scale of the screen.
+    QProcess render;
+    render.start("pdftoppm", {"-r", "20", "-gray", "-singlefile", pdf, QString::fromStdString((dir.ruta / "pagina").string())});
+    ASSERT_TRUE(render.waitForFinished(20000));
+    const QImage pagina(QString::fromStdString((dir.ruta / "pagina.pgm").string()));
+    ASSERT_EQ(pagina.width(), 166);
+    int izquierda = pagina.width(), derecha = 0;
+    for (int y = 0; y < pagina.height(); ++y)
+        for (int x = 0; x < pagina.width(); ++x)
+            if (qGray(pagina.pixel(x, y)) < 250) izquierda = std::min(izquierda, x), derecha = std::max(derecha, x);
+    EXPECT_GE(derecha - izquierda + 1, 140) << "at scale " << v.dialogo->devicePixelRatioF();
+    // A printer that cannot be opened (here a file in a folder that does not exist) is said once.
+    destino = QString::fromStdString((dir.ruta / "no-existe" / "tabla.pdf").string());
+    v.dialogo->como<QPushButton>("cmdImprimir")->click();
+    EXPECT_EQ(mensajes, (std::vector<std::string>{"Gemelario: No se ha podido imprimir la tabla: la impresora no se ha podido abrir."}));
     EXPECT_TRUE(v.dialogo->isVisible());
 }
 
