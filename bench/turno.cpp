@@ -37,6 +37,7 @@ public:
     void ponerKeyPreview(bool) override {}
     void maximizar() override {}
     void mensaje(const std::string&, const std::string&) override {}
+    void anunciar(const std::string&) override {}
     void abrirModal(Modal) override {}
     void terminar() override {}
 };

@@ -17,6 +17,8 @@ public:
     virtual std::string lblTiempo() const = 0;
     virtual void ponerKeyPreview(bool activo) = 0;
     virtual void maximizar() = 0;
+    // Says what just happened to a screen reader's user ("seta. No es pareja."), at once.
+    virtual void anunciar(const std::string& texto) = 0;
     // A message box with an exclamation icon and one OK button; returns when it is closed.
     virtual void mensaje(const std::string& texto, const std::string& titulo) = 0;
     // Ends the program at once: nothing more runs and nothing is saved.

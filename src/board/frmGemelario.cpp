@@ -1,6 +1,8 @@
 // The main window's logic: the board's state, the deal, turns, clock, end of game and commands.
 #include "frmGemelario.h"
 
+#include "Imagenes.h"
+
 #include "ArchivoPuntuaciones.h"
 #include "Tiempo.h"
 #include "ValorDat.h"
@@ -60,6 +62,8 @@ void frmGemelario::mnuNuevo_Click() {
     }
     horaInicio = plataforma_.reloj.horaDelDia();
     Repartir();
+    Avisar("Partida nueva.");
+    DarAviso();
 }
 
 int frmGemelario::SortearCasillaLibre() {
@@ -89,6 +93,7 @@ void frmGemelario::picDibujo_Click(int index) {
     if (index == casillaUltima) return;
     if (casillaResuelta[index] == 1) return;
     ventana_.ponerImagen(index, imagenCasilla[index]);
+    Avisar(PalabraDeImagen(imagenCasilla[index]) + ".");
     casillaUltima = index;
     ++pulsaciones;
     if (pulsaciones == 2) {
@@ -98,12 +103,24 @@ void frmGemelario::picDibujo_Click(int index) {
         imagenPrimera = imagenCasilla[index];
         casillaPrimera = index;
     }
+    DarAviso();
 }
 
-void frmGemelario::EsperarExposicion() { plataforma_.espera.esperar(valor); }
+void frmGemelario::EsperarExposicion() {
+    DarAviso();  // heard while the pictures are held
+    plataforma_.espera.esperar(valor);
+}
+
+void frmGemelario::Avisar(const std::string& texto) { aviso_ += (aviso_.empty() ? "" : " ") + texto; }
+
+void frmGemelario::DarAviso() {
+    if (!aviso_.empty()) ventana_.anunciar(aviso_);
+    aviso_.clear();
+}
 
 void frmGemelario::ComprobarPareja() {
     if (imagenPrimera != imagenCasilla[casillaSegunda]) {
+        Avisar("No es pareja.");
         EsperarExposicion();
         ventana_.ponerImagen(casillaPrimera, kReverso);
         ventana_.ponerImagen(casillaSegunda, kReverso);
@@ -111,6 +128,7 @@ void frmGemelario::ComprobarPareja() {
         casillaUltima = 0;
     } else {
         pulsaciones = 0;
+        Avisar("Pareja.");
         plataforma_.pitido.pitar();
         casillaResuelta[casillaPrimera] = 1;
         casillaResuelta[casillaSegunda] = 1;
@@ -119,6 +137,7 @@ void frmGemelario::ComprobarPareja() {
     const std::string& clave = frmClave_.clave;
     if (clave == imagenCasilla[casillaSegunda] && clave == imagenPrimera) {
         ventana_.ponerLblClave(kMensajeClave);
+        Avisar(kMensajeClave);
         DestellarClave();
         ventana_.mostrarTxtClave(casillaPrimera, true);
         ventana_.mostrarTxtClave(casillaSegunda, true);
@@ -143,6 +162,7 @@ void frmGemelario::ContarPareja() {
     ++parejas;
     if (parejas == 10 && !claveConseguida) {
         ventana_.ponerLblClave(kMensajeFaltan);
+        Avisar(kMensajeFaltan);
         parejas = 12;
         ventana_.ponerKeyPreview(true);
     }
@@ -153,8 +173,10 @@ void frmGemelario::ContarPareja() {
         ventana_.habilitarMenu(Menu::Tabla, true);
         if (claveConseguida) {
             ventana_.ponerLblClave(kMensajeFin);
+            Avisar(std::string(kMensajeFin) + ".");
             if (Supera(Total, tiempoDecimo)) {
                 ventana_.habilitarMenu(Menu::Tabla, false);
+                DarAviso();  // heard before the record window takes over
                 ventana_.abrirModal(Modal::DiezPrimeros);
             }
         }
@@ -185,6 +207,8 @@ void frmGemelario::Form_KeyPress(int codigo) {
         }
     }
     ventana_.ponerLblClave(kMensajeSinClave);
+    Avisar(std::string(kMensajeSinClave) + ".");
+    DarAviso();
     ventana_.ponerKeyPreview(false);
 }
 

@@ -82,6 +82,11 @@ private:
     void Repartir();
     void DestellarClave();
     void EsperarExposicion();
+    // What a screen reader's user hears: the news of one moment gathered into one sentence, said
+    // before the game waits or hands over, and when the handler ends.
+    void Avisar(const std::string& texto);
+    void DarAviso();
+    std::string aviso_;
 
     VentanaGemelario& ventana_;
     PlataformaTablero plataforma_;

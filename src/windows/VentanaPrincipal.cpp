@@ -4,8 +4,11 @@
 #include "Accesibilidad.h"
 #include "LayoutGemelario.h"
 #include "Pantalla.h"
+#include "EsperaViva.h"
+#include "Imagenes.h"
 #include "frmGemelario.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -58,7 +61,6 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
                 juego_->picDibujo_Click(i);
                 enClic_ = false;
                 actualizarAccesibles();
-                anunciarTurno();
             });
         });
         // The arrows move the focus frame across the six by four board, stopping at its edges.
@@ -121,37 +123,28 @@ void VentanaPrincipal::ponerImagen(int i, const std::string& archivo) {
     c->ponerImagen([this, archivo, c] { return imagenes_.cargar(archivo, c->devicePixelRatioF()); });
     mostrado_[i] = archivo;
     actualizarAccesible(i);
-    if (!enClic_) turno_.clear();  // a new deal or the board revealed: no turn under way
-    const bool cara = archivo != "reverso.bmp" && archivo != "reverclave.bmp";
-    if (enClic_ && cara && std::none_of(turno_.begin(), turno_.end(), [i](const auto& t) { return t.first == i; }))
-        turno_.emplace_back(i, archivo);
 }
 
 void VentanaPrincipal::actualizarAccesibles() {
     for (int j = 1; j <= 24; ++j) actualizarAccesible(j);
 }
 
-void VentanaPrincipal::anunciarTurno() {
-    // The turn stays readable after the wait, on the board and on the cell just played:
-    // "Casilla 8: tenis. Casilla 10: seta. No es pareja."
-    if (turno_.empty()) return;
-    QStringList partes;
-    for (const auto& [c, archivo] : turno_) partes << QString("Casilla %1: %2.").arg(c).arg(QString::fromStdString(archivo).chopped(4));
-    if (turno_.size() >= 2) partes << (juego_->casillaResuelta[turno_.back().first] ? "Pareja." : "No es pareja.");
-    const QString texto = partes.join(' ');
-    superficie_->setAccessibleDescription(texto);
-    picDibujo(turno_.back().first)->setAccessibleDescription(texto);
-    if (turno_.size() >= 2) turno_.clear();
-}
-
 void VentanaPrincipal::actualizarAccesible(int i) {
+    // Its place and what it shows now, nothing of earlier turns: "Casilla 7, boca abajo",
+    // "Casilla 7, seta", "Casilla 7, seta, resuelta".
     const std::string& archivo = mostrado_[i];
     QString nombre = QString("Casilla %1, ").arg(i);
-    if (archivo.empty() || archivo == "reverso.bmp") nombre += "boca abajo";
-    else nombre += QString::fromStdString(archivo).chopped(4);
+    if (archivo.empty() || archivo == kReverso) nombre += "boca abajo";
+    else if (archivo == kReverClave) nombre += "clave";
+    else nombre += QString::fromStdString(PalabraDeImagen(archivo));
     if (juego_ && juego_->casillaResuelta[i]) nombre += ", resuelta";
     // Only a real change reaches the reader: one event per cell that changed.
     if (picDibujo(i)->accessibleName() != nombre) picDibujo(i)->setAccessibleName(nombre);
+}
+
+void VentanaPrincipal::anunciar(const std::string& texto) {
+    ultimoAnuncio_ = QString::fromStdString(texto);
+    Anunciar(this, ultimoAnuncio_);
 }
 
 void VentanaPrincipal::mostrarTxtClave(int i, bool visible) {
@@ -200,9 +193,11 @@ void VentanaPrincipal::changeEvent(QEvent* evento) {
 }
 
 void VentanaPrincipal::abrirModal(Modal ventana) {
-    // The last pair is heard as solved before the window it opens (the record window) takes over.
     actualizarAccesibles();
-    anunciarTurno();
+    // The last pair is heard before the record window takes over (a screen reader would cut it
+    // short to read the new window): the game holds, alive, for as long as the words take.
+    if (ventana == Modal::DiezPrimeros && QAccessible::isActive() && !ultimoAnuncio_.isEmpty())
+        EsperaViva().esperar(static_cast<std::int32_t>(std::min<qsizetype>(ultimoAnuncio_.size() * 80, 4000)) * 20'000);
     const auto it = modales_.find(ventana);
     if (it != modales_.end() && it->second) it->second();
 }

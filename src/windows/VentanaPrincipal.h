@@ -47,6 +47,7 @@ public:
     void ponerKeyPreview(bool activo) override;
     void maximizar() override;
     void mensaje(const std::string& texto, const std::string& titulo) override;
+    void anunciar(const std::string& texto) override;
     void abrirModal(Modal ventana) override;
     void terminar() override;
 
@@ -78,15 +79,13 @@ private:
     bool keyPreview_ = false;
     bool maximizada_ = false;
     std::array<std::string, 25> mostrado_{};
-    // The cells turned face up by the click being handled, in order, with their pictures.
-    std::vector<std::pair<int, std::string>> turno_;
+    QString ultimoAnuncio_;
     bool enClic_ = false;
     // Runs an order of the player's, or keeps it until the one under way has ended.
     void atender(std::function<void()> orden);
     std::deque<std::function<void()>> pendientes_;
     bool atendiendo_ = false;
     void actualizarAccesibles();
-    void anunciarTurno();
 };
 
 } // namespace gemelario::ventanas
