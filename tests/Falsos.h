@@ -73,9 +73,10 @@ public:
     void mensaje(const std::string& t, const std::string& ti) override { anota("mensaje " + ti + ": " + t); }
     void abrirModal(Modal m) override { anota("modal " + std::to_string(static_cast<int>(m))); }
     void terminar() override { anota("terminar"); }
-    // What a screen reader's user hears, apart from the other effects.
-    std::vector<std::string> anuncios;
-    void anunciar(const std::string& t) override { anuncios.push_back(t); }
+    // What a screen reader's user hears, apart from the other effects, each with the number of
+    // effects that came before it (so its moment among them is known).
+    std::vector<std::pair<std::string, std::size_t>> anuncios;
+    void anunciar(const std::string& t) override { anuncios.emplace_back(t, registro.size()); }
 
 private:
     void anota(std::string efecto) { registro.push_back(std::move(efecto)); }

@@ -38,8 +38,11 @@ protected:
 
     void nuevo() {
         repartir(*f);
+        EXPECT_EQ(ventana.anuncios.back().first, "Partida nueva.");
         registro.clear();
+        ventana.anuncios.clear();
     }
+    using Anuncios = std::vector<std::pair<std::string, std::size_t>>;
 
     std::vector<int> celdasDe(const std::string& imagen) const { return EntornoTablero::celdasDe(*f, imagen); }
 
@@ -121,6 +124,9 @@ TEST_F(Tablero, ANonPairIsTurnedBackAfterOneWaitWhereverTheKeyLies) {
                                       "espera " + std::to_string(f->valor), "picDibujo(" + sa + ")=reverso.bmp",
                                       "picDibujo(" + sb + ")=reverso.bmp"}))
             << "key " << llave;
+        // Heard as each cell turns, the result before the hold (two effects in, before the wait).
+        EXPECT_EQ(ventana.anuncios, (Anuncios{{"coche.", 1}, {"cohete. No es pareja.", 2}})) << "key " << llave;
+        ventana.anuncios.clear();
         EXPECT_FALSE(f->claveConseguida);
         registro.clear();
         f->picDibujo_Click(b);
@@ -164,6 +170,9 @@ TEST_F(Tablero, ASecondGameStartsCleanAfterAnyEnding) {
         EXPECT_TRUE(f->enJuego) << como;
         encontrar("mochila.bmp");
         EXPECT_EQ(ventana.clave, kFaltanDicho) << como << ": ten pairs";
+        EXPECT_EQ(ventana.anuncios.back().first, "mochila. Pareja. " + kFaltanDicho) << como;
+        f->Form_KeyPress(' ');
+        EXPECT_EQ(ventana.anuncios.back().first, "Fin de juego sin conseguir la clave.") << como << ": the reveal";
     }
 }
 
@@ -176,6 +185,8 @@ TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
     const auto c = celdasDe(kSeta);
     const std::string p = "picDibujo(" + std::to_string(c[0]) + ")=", s = "picDibujo(" + std::to_string(c[1]) + ")=";
     encontrar(kSeta);
+    EXPECT_EQ(ventana.anuncios.back(), std::pair(std::string("seta. Pareja. ¡Has conseguido la clave!"), std::size_t{4}))
+        << "heard before the flash";
     Registro esperado{p + kSeta, s + kSeta, "pitido", "lblClave=¡Has conseguido la clave!"};
     for (int vez = 0; vez < 3; ++vez)
         for (const char* paso : {"reverclave.bmp", "seta.bmp"}) esperado.insert(esperado.end(), {p + paso, s + paso, "espera 15000000"});
@@ -235,6 +246,8 @@ TEST_F(Tablero, EqualTimeDoesNotEnterTheTableOneSecondLessDoes) {
             const Registro final(registro.end() - 6, registro.end());
             EXPECT_EQ(final, (Registro{"mnuImagen=on", "mnuNuevo=on", "mnuTabla=on", "lblClave=Fin de juego",
                                        "mnuTabla=off", "modal 0"}));
+            // The last pair, heard before the record window opens (its effect comes last).
+            EXPECT_EQ(ventana.anuncios.back(), std::pair(std::string("raqueta de tenis. Pareja. Fin de juego."), registro.size() - 1));
         }
     }
 }

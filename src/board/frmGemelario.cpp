@@ -138,6 +138,7 @@ void frmGemelario::ComprobarPareja() {
     if (clave == imagenCasilla[casillaSegunda] && clave == imagenPrimera) {
         ventana_.ponerLblClave(kMensajeClave);
         Avisar(kMensajeClave);
+        DarAviso();  // heard as the flash begins
         DestellarClave();
         ventana_.mostrarTxtClave(casillaPrimera, true);
         ventana_.mostrarTxtClave(casillaSegunda, true);
