@@ -437,7 +437,7 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
          {{"Picture1", 1, {322, 34, 105, 114}, ""}, {"Picture1", 2, {322, 160, 105, 114}, ""},
           {"picPubli1", 0, {136, 344, 211, 87}, "Enlace a https://www.corvantiso.example/"},
           {"cmdAceptar", 0, {200, 296, 81, 33}, "Aceptar"}, {"Label3", 0, {70, 242, 191, 33}, "Para Lucía y Mateo, que jugaron primero"}},
-         {"cmdAceptar", "Picture1(1)", "Picture1(2)", "picPubli1"}, Qt::Key_Return}};
+         {"cmdAceptar", "picPubli1"}, Qt::Key_Return}};
     juego->Total = "00:00:42";
     auto tabla = CrearPuntuaciones(contexto);
     for (const Caso& c : casos) {
@@ -665,19 +665,35 @@ TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCance
 }
 
 TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
-    // The key window resets the key at every opening; a picture chosen by a click, Space or Enter is
-    // the one without a border; Enter on "Clave desconocida" makes the secret draw and closes.
+    // The key window resets the key at every opening; a picture chosen by a click or Space is the one
+    // without a border; Enter on "Clave desconocida" makes the secret draw and closes.
     clave.clave = "tenis.bmp";
     auto eleccion = CrearClave(contexto);
     EXPECT_EQ(clave.clave, "cataplás.bmp");
     mostrar(*eleccion);
     QTest::mouseClick(eleccion->control("picImagen", 5), Qt::LeftButton, {}, QPoint(50, 50));
     EXPECT_EQ(clave.clave, "castillo.bmp");
-    for (const auto& [indice, tecla, elegida] : {std::tuple{3, Qt::Key_Space, "hamburgue.bmp"}, {4, Qt::Key_Return, "cajafuerte.bmp"}}) {
-        QTest::keyClick(eleccion->control("picImagen", indice), tecla);
-        EXPECT_EQ(clave.clave, elegida);
-    }
+    // Space chooses; the arrows move among the four by three pictures, stopping at the edges.
+    eleccion->control("picImagen", 3)->setFocus();
+    QTest::keyClick(eleccion->control("picImagen", 3), Qt::Key_Space);
+    EXPECT_EQ(clave.clave, "hamburgue.bmp");
+    for (Qt::Key tecla : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left})
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+    EXPECT_EQ(QApplication::focusWidget(), eleccion->control("picImagen", 7)) << "3, 4, 4, 8, 12, 12, 8, 7";
+    QTest::keyClick(eleccion->control("picImagen", 4), Qt::Key_Space);
+    EXPECT_EQ(clave.clave, "cajafuerte.bmp");
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(eleccion->como<CajaImagen>("picImagen", i)->borde(), i != 4) << i;
+    // A reader hears each picture by its word and whether it is the key, and what Aceptar accepts.
+    EXPECT_EQ(eleccion->control("picImagen", 4)->accessibleName(), "Imagen 4: caja fuerte, es la clave");
+    EXPECT_EQ(eleccion->control("picImagen", 3)->accessibleName(), "Imagen 3: hamburguesa");
+    EXPECT_EQ(eleccion->control("cmdAceptar")->accessibleDescription(), "La imagen clave es caja fuerte.");
+    // Enter on a picture accepts, as it does anywhere but on another button.
+    QTest::keyClick(eleccion->control("picImagen", 4), Qt::Key_Return);
+    EXPECT_FALSE(eleccion->isVisible());
+    EXPECT_EQ(clave.clave, "cajafuerte.bmp");
+    eleccion = CrearClave(contexto);
+    EXPECT_EQ(eleccion->control("picImagen", 1)->accessibleName(), "Imagen 1: cataplás, es la clave") << "reset at every opening";
+    mostrar(*eleccion);
     eleccion->control("cmdDesconocida")->setFocus();
     const int sorteos = azar.sorteos;
     QTest::keyClick(eleccion->control("cmdDesconocida"), Qt::Key_Return);

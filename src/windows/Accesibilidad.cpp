@@ -60,7 +60,12 @@ public:
 private:
     QList<QWidget*> hijos() const {
         QList<QWidget*> h = widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-        h.removeIf([](QWidget* w) { return w->isWindow(); });
+        // Nothing a sighted player cannot see either: no hidden control (the hidden "Clave" marks, the
+        // hidden exit button), no empty label.
+        h.removeIf([this](QWidget* w) {
+            const auto* e = qobject_cast<Etiqueta*>(w);
+            return w->isWindow() || !w->isVisibleTo(widget()) || (e && e->calla());
+        });
         std::stable_sort(h.begin(), h.end(), [](const QWidget* a, const QWidget* b) {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });

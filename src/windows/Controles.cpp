@@ -59,9 +59,13 @@ void CajaImagen::paintEvent(QPaintEvent*) {
 void CajaImagen::keyPressEvent(QKeyEvent* e) {
     if (!teclado_) return QWidget::keyPressEvent(e);
     switch (e->key()) {
-    case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit clic(); break;
+    case Qt::Key_Enter:
+        if (enterALaVentana_) return QWidget::keyPressEvent(e);
+        emit clic();
+        break;
+    case Qt::Key_Space: emit clic(); break;
+    case Qt::Key_R: emit repetir(); break;
     case Qt::Key_Left: emit mover(-1, 0); break;
     case Qt::Key_Right: emit mover(1, 0); break;
     case Qt::Key_Up: emit mover(0, -1); break;
@@ -181,8 +185,13 @@ void Etiqueta::ponerNombreAccesible(const QString& prefijo) {
     actualizarNombreAccesible();
 }
 
+void Etiqueta::ponerNombreSiVacia(const QString& texto) {
+    siVacia_ = texto;
+    actualizarNombreAccesible();
+}
+
 void Etiqueta::actualizarNombreAccesible() {
-    const QString texto = texto_.trimmed();
+    const QString texto = texto_.trimmed().isEmpty() ? siVacia_ : texto_.trimmed();
     setAccessibleName(prefijo_.isEmpty() ? texto : texto.isEmpty() ? prefijo_ : prefijo_ + ": " + texto);
 }
 

@@ -28,12 +28,16 @@ public:
     // A picture that takes the focus is pressed with Space or Enter, as a click presses it, and
     // shows a focus frame once reached by the keyboard; board cells also move the focus with arrows.
     void ponerTeclado(bool activo) { teclado_ = activo; }
+    // Enter left to the window (its default button) instead of pressing the picture.
+    void dejarEnterALaVentana() { enterALaVentana_ = true; }
     bool teclado() const { return teclado_; }
     const QImage& imagen() const;
 
 signals:
     void clic();
     void mover(int columnas, int filas);
+    // R: the player asks to hear again what was last said.
+    void repetir();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -49,6 +53,7 @@ private:
     bool borde_;
     bool pulsado_ = false;
     bool teclado_ = false;
+    bool enterALaVentana_ = false;
     bool marco_ = false;  // the focus frame shows once the keyboard is in use, not after a click
 };
 
@@ -121,6 +126,10 @@ public:
     const QString& texto() const { return texto_; }
     // What a screen reader says: the prefix, then the text ("Tiempo de juego: 00:01:23").
     void ponerNombreAccesible(const QString& prefijo);
+    // What a screen reader hears while the label is empty ("Tiempo de juego: sin partida todavía");
+    // without it an empty label is left out of what the reader reads.
+    void ponerNombreSiVacia(const QString& texto);
+    bool calla() const { return texto_.trimmed().isEmpty() && siVacia_.isEmpty(); }
     void ponerAlineacion(Qt::Alignment a);
     Qt::Alignment alineacion() const { return alineacion_; }
     void ponerBorde(bool borde) { borde_ = borde; }
@@ -132,6 +141,7 @@ private:
     void actualizarNombreAccesible();
     QString texto_;
     QString prefijo_;
+    QString siVacia_;
     Qt::Alignment alineacion_ = Qt::AlignLeft;
     bool borde_ = false;
 };

@@ -2,6 +2,10 @@
 // logic and loaded; then shown modally over the main window.
 #include "Modales.h"
 
+#include "Accesibilidad.h"
+#include "Controles.h"
+#include "Imagenes.h"
+
 #include "LayoutsDialogos.h"
 #include "VentanaPrincipal.h"
 
@@ -81,12 +85,40 @@ std::unique_ptr<VentanaDialogo> CrearClave(const Contexto& c) {
     VentanaDialogo& v = *d;
     Reloj& reloj = c.reloj;
     Azar& azar = c.azar;
-    d->alClic = [&clave, &v, &reloj, &azar](const std::string& control, int indice) {
-        if (control == "picImagen") clave.picImagen_Click(v, indice);
-        else if (control == "cmdDesconocida") clave.cmdDesconocida_Click(v, reloj, azar);
-        else if (control == "cmdAceptar") clave.cmdAceptar_Click(v);
+    // What a screen reader says of the pictures and of Aceptar: each picture by its Spanish word and
+    // whether it is the key; Aceptar, which key it accepts.
+    const auto nombrar = [&clave, &v] {
+        for (int i = 1; i <= kImagenes; ++i) {
+            const bool esClave = clave.imagenes[i] == clave.clave;
+            v.como<CajaImagen>("picImagen", i)->setAccessibleName(QString("Imagen %1: %2%3").arg(i).arg(
+                QString::fromStdString(PalabraDeImagen(clave.imagenes[i])), esClave ? QStringLiteral(", es la clave") : QString()));
+        }
+        v.control("cmdAceptar")->setAccessibleDescription(
+            QStringLiteral("La imagen clave es ") + QString::fromStdString(PalabraDeImagen(clave.clave)) + '.');
+    };
+    d->alClic = [&clave, &v, &reloj, &azar, nombrar](const std::string& control, int indice) {
+        if (control == "picImagen") {
+            clave.picImagen_Click(v, indice);
+            nombrar();
+            Anunciar(v.como<CajaImagen>("picImagen", indice),
+                     QString::fromStdString(PalabraDeImagen(clave.clave)) + QStringLiteral(" es ahora la clave."));
+        } else if (control == "cmdDesconocida") {
+            clave.cmdDesconocida_Click(v, reloj, azar);
+        } else if (control == "cmdAceptar") {
+            clave.cmdAceptar_Click(v);
+        }
     };
     clave.Form_Load(v);
+    nombrar();
+    // The arrows move among the four by three pictures; Enter accepts, as anywhere but on a button.
+    for (int i = 1; i <= kImagenes; ++i) {
+        auto* p = v.como<CajaImagen>("picImagen", i);
+        p->dejarEnterALaVentana();
+        QObject::connect(p, &CajaImagen::mover, p, [&v, i](int dc, int df) {
+            const int col = (i - 1) % 4 + dc, fila = (i - 1) / 4 + df;
+            if (col >= 0 && col < 4 && fila >= 0 && fila < 3) v.como<CajaImagen>("picImagen", fila * 4 + col + 1)->setFocus(Qt::TabFocusReason);
+        });
+    }
     return d;
 }
 

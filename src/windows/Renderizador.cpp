@@ -76,6 +76,8 @@ QWidget* construirTextoMultilinea(QWidget* sup, const Control& c) {
     auto* t = new TextoLargo(sup);
     t->setPlainText(QString::fromStdString(c.caption).replace("\r\n", "\n"));
     t->setReadOnly(c.soloLectura);
+    // Read-only, yet with a caret the arrows move: a screen reader reads the text line by line.
+    if (c.soloLectura) t->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     t->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     t->setFrameShape(c.borde ? QFrame::StyledPanel : QFrame::NoFrame);

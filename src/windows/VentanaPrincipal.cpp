@@ -44,6 +44,7 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     acciones_ = ConstruirMenus(menuBar(), f);
     fijarTamano();
     for (int i = 1; i <= 24; ++i) picDibujo(i)->ponerTeclado(true);
+    lblTiempoWidget()->ponerNombreSiVacia(QStringLiteral("sin partida todavía"));
 
     tmrSegundos()->start();
 }
@@ -63,6 +64,8 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
                 actualizarAccesibles();
             });
         });
+        // R: what was said last (the last turn's result), again.
+        connect(picDibujo(i), &CajaImagen::repetir, this, [this] { Anunciar(this, ultimoAnuncio_); });
         // The arrows move the focus frame across the six by four board, stopping at its edges.
         connect(picDibujo(i), &CajaImagen::mover, this, [this, i](int dc, int df) {
             const int c = (i - 1) % 6 + dc, f = (i - 1) / 6 + df;
