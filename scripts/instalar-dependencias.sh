@@ -13,7 +13,7 @@ if [[ ${1:-todo} != juego ]]; then
   paquetes+=(
     libgtest-dev clang libclang-rt-14-dev pulseaudio pulseaudio-utils
     xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland
-    dbus at-spi2-core python3-pyatspi poppler-utils
+    dbus at-spi2-core python3-pyatspi poppler-utils orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
     desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl
   )
 fi
@@ -25,13 +25,23 @@ for p in "${paquetes[@]}"; do
   fi
 done
 
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+# The screen-reader test runs in Spanish: its locale must exist.
+generar_locale() {
+  if [[ ${1:-todo} != juego ]] && ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+    grep -q '^es_ES.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'es_ES.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+    "${sudo_cmd[@]}" locale-gen >/dev/null
+  fi
+}
+
 if ((${#faltan[@]} == 0)); then
+  generar_locale "${1:-todo}"
   exit 0
 fi
 
 echo "Instalando: ${faltan[*]}"
-sudo_cmd=()
-if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${faltan[@]}"
+generar_locale "${1:-todo}"

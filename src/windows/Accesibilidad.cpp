@@ -64,7 +64,7 @@ private:
         // hidden exit button), no empty label.
         h.removeIf([this](QWidget* w) {
             const auto* e = qobject_cast<Etiqueta*>(w);
-            return w->isWindow() || !w->isVisibleTo(widget()) || (e && e->calla());
+            return w->isWindow() || !w->isVisibleTo(widget()) || (e && e->calla()) || w->property("leidaPorFilas").toBool();
         });
         std::stable_sort(h.begin(), h.end(), [](const QWidget* a, const QWidget* b) {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());

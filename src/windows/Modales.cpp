@@ -6,6 +6,11 @@
 #include "Controles.h"
 #include "Imagenes.h"
 
+#include <QKeyEvent>
+#include <QRegularExpression>
+
+#include <algorithm>
+
 #include "LayoutsDialogos.h"
 #include "VentanaPrincipal.h"
 
@@ -23,6 +28,52 @@ void botones(VentanaDialogo& d, Logica& l, std::map<std::string, void (Logica::*
         if (const auto it = m.find(control); it != m.end()) (l.*(it->second))();
     };
 }
+
+// "1m 8s" as it is said: "1 minuto 8 segundos".
+QString tiempoDicho(QString t) {
+    t = t.simplified();
+    t.replace(QRegularExpression(QStringLiteral("\\b1m\\b")), QStringLiteral("1 minuto"));
+    t.replace(QRegularExpression(QStringLiteral("(\\d+)m\\b")), QStringLiteral("\\1 minutos"));
+    t.replace(QRegularExpression(QStringLiteral("\\b1s\\b")), QStringLiteral("1 segundo"));
+    t.replace(QRegularExpression(QStringLiteral("(\\d+)s\\b")), QStringLiteral("\\1 segundos"));
+    return t;
+}
+
+// The best-times table heard a place at a time: the arrows (Home, End) move through the ten places,
+// each said as "Puesto 3: 1 minuto 8 segundos, Gemelario, 21-3-2000", whatever has the focus; the
+// thirty boxes are left out of what the reader reads at once.
+class LectorDeFilas final : public QObject {
+public:
+    explicit LectorDeFilas(VentanaDialogo& d) : QObject(&d), d_(d) {
+        for (const char* columna : {"lblTiempo", "lblNombre", "lblFecha"})
+            for (int i = 1; i <= 10; ++i)
+                if (QWidget* w = d.control(columna, i)) w->setProperty("leidaPorFilas", true);
+        if (QWidget* aceptar = d.control("cmdAceptar"))
+            aceptar->setAccessibleDescription(QStringLiteral("Con las flechas arriba y abajo se lee la tabla, puesto a puesto."));
+        for (QWidget* w : d.findChildren<QWidget*>()) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress) return false;
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Down) fila_ = std::min(fila_ + 1, 10);
+        else if (tecla == Qt::Key_Up) fila_ = std::max(fila_ - 1, 1);
+        else if (tecla == Qt::Key_Home) fila_ = 1;
+        else if (tecla == Qt::Key_End) fila_ = 10;
+        else return false;
+        const auto texto = [this](const char* columna) {
+            auto* e = qobject_cast<Etiqueta*>(d_.control(columna, fila_));
+            return e ? e->texto().simplified() : QString();
+        };
+        Anunciar(objeto, QStringLiteral("Puesto %1: %2, %3, %4").arg(fila_).arg(tiempoDicho(texto("lblTiempo")), texto("lblNombre"), texto("lblFecha")));
+        return true;
+    }
+
+private:
+    VentanaDialogo& d_;
+    int fila_ = 0;
+};
+
+void LeerPorFilas(VentanaDialogo& d) { new LectorDeFilas(d); }
 
 template <class Crear>
 void abrir(Crear crear) {
@@ -45,6 +96,7 @@ Abierta<frmPuntuaciones> CrearPuntuaciones(const Contexto& c) {
                               {"cmdRestablecer", &frmPuntuaciones::cmdRestablecer_Click}});
     v.dialogo->alCerrar = [l = v.logica.get()] { l->Form_QueryUnload(); };
     v.logica->Form_Load();
+    LeerPorFilas(*v.dialogo);
     return v;
 }
 

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# The real game heard through the real screen reader: Orca (braille off, private preferences) on a
+# private session bus with its accessibility bus, speech-dispatcher speaking with espeak-ng into a
+# PulseAudio null sink, in es_ES.UTF-8, the game under Xvfb driven by xdotool. Orca's debug log is
+# the transcript of what it spoke; tests/lector/orca.py starts both, plays and reads it.
+set -u
+programa=$(realpath "$1")
+aqui=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+export HOME="$dir/casa" XDG_RUNTIME_DIR="$dir/run" XDG_CONFIG_HOME="$dir/casa/.config" XDG_DATA_HOME="$dir/casa/.local/share"
+mkdir -p "$HOME" "$dir/juego" "$dir/orca" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+printf ' 10 \r\n' > "$dir/juego/Valor.dat"  # a non-pair held half a second
+export LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 LANGUAGE=es
+xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n -L "module-null-sink sink_name=nulo" -L module-native-protocol-unix >/dev/null 2>&1 &
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  python3 "$3" "$2" "$1/orca" "$1/juego"
+  estado=$?
+  pkill -P $$ 2>/dev/null
+  exit "$estado"' sh "$dir" "$programa" "$aqui/lector/orca.py" 2> >(grep -v "dbus-daemon\|SpiRegistry" >&2)
