@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real game heard through the real screen reader: Orca (braille off, private preferences) on a
 # private session bus with its accessibility bus, speech-dispatcher speaking with espeak-ng into a
-# PulseAudio null sink, in es_ES.UTF-8, the game under Xvfb driven by xdotool. Orca's debug log is
+# PulseAudio null sink, in es_ES.UTF-8, the game under Xvfb and openbox driven by xdotool. Orca's debug log is
 # the transcript of what it spoke; tests/lector/orca.py starts both, plays and reads it.
 set -u
 programa=$(realpath "$1")
@@ -15,6 +15,9 @@ export LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 LANGUAGE=es
 xvfb-run -a -s "-screen 0 1024x768x24" dbus-run-session -- bash -c '
   pulseaudio --daemonize=no --exit-idle-time=-1 -n -L "module-null-sink sink_name=nulo" -L module-native-protocol-unix >/dev/null 2>&1 &
   for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+  # A window manager gives the focus back to the main window when a dialog closes, as a desktop does.
+  openbox >/dev/null 2>&1 &
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break; sleep 0.1; done
   python3 "$3" "$2" "$1/orca" "$1/juego"
   estado=$?
   pkill -P $$ 2>/dev/null

@@ -90,6 +90,65 @@ subprocess.run(["xdotool", "windowfocus", "--sync", ventana[0]])
 oido = esperar(lambda d: any(x.startswith("Casilla 1, boca abajo") for x in d), 10)
 comprobar(not any("Tiempo de juego" == x for x in oido), "the clock says more than its bare label", oido)
 
+
+def oye(que, condicion, segundos=6):
+    """Waits for an utterance that satisfies `condicion`; a failure names `que`."""
+    oido = esperar(lambda d: any(condicion(x) for x in d), segundos)
+    comprobar(any(condicion(x) for x in oido), que, oido)
+    return oido
+
+
+# The key-image window: Aceptar tells which picture is the key; the arrows walk the pictures, each
+# heard with whether it is the key; Space chooses, and says so; Enter on a picture accepts.
+tecla("ctrl+c")
+oye("the key window says which picture is the key", lambda x: "La imagen clave es cataplás." in x)
+tecla("Tab", "Tab")
+oye("the first picture, the key", lambda x: x.startswith("Imagen 1: cataplás, es la clave"))
+tecla("Right")
+oye("the arrow to the second picture", lambda x: x.startswith("Imagen 2: seta") and "clave" not in x)
+tecla("Left")
+oye("back to the first", lambda x: x.startswith("Imagen 1: cataplás, es la clave"))
+tecla("space")
+oye("Space chooses, and says so", lambda x: x == "cataplás es ahora la clave.")
+tecla("Return")
+oye("Enter on a picture accepts: the board again", lambda x: x.startswith("Casilla 1,"))
+
+# The best-times table, a place at a time, never read whole.
+tecla("ctrl+p")
+oido = oye("the table tells how it is read", lambda x: "flechas" in x)
+comprobar(not any(x.count("21-3-2000") > 1 for x in oido), "the table is not read whole", oido)
+tecla("Down")
+oye("the first place", lambda x: x.startswith("Puesto 1: 59 segundos, Gemelario, 21-3-2000"))
+tecla("Down")
+oye("the second place", lambda x: x.startswith("Puesto 2: 1 minuto 8 segundos, Gemelario, 21-3-2000"))
+tecla("Escape")
+oye("back on the board", lambda x: x.startswith("Casilla 1,"))
+
+# The rules: the arrows move a caret through the text, each line heard.
+tecla("alt+a")
+esperar(lambda d: any("Normas" in x for x in d))
+tecla("Return")
+oye("the rules window", lambda x: "Normas del juego" in x)
+tecla("Tab")
+esperar(lambda d: len(d) > 0)
+tecla("Down")
+oye("a line of the rules under the caret", lambda x: len(x) > 20 and "botón" not in x)
+tecla("Escape")
+oye("back on the board", lambda x: x.startswith("Casilla 1,"))
+
+# About: Tab reaches the link and Aceptar, never the animated pictures.
+tecla("alt+a")
+esperar(lambda d: any("Normas" in x for x in d))
+tecla("Up", "Return")
+oye("the About window", lambda x: "Acerca de" in x)
+tecla("Tab")
+oido = oye("Tab to the link", lambda x: "Enlace a https://www.corvantiso.example/" in x)
+tecla("Tab")
+oido += oye("Tab to Aceptar", lambda x: x.startswith("Aceptar"))
+comprobar(not any("Pareja animada" in x for x in oido), "the animated pictures take no focus", oido)
+tecla("Escape")
+oye("back on the board", lambda x: x.startswith("Casilla 1,"))
+
 tecla("ctrl+n")
 oido = esperar(lambda d: "Partida nueva." in d)
 comprobar("Partida nueva." in oido, "Ctrl+N: a new game", oido)
