@@ -173,65 +173,43 @@ TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
     xdotool({"windowfocus", "--sync", ventana});
 }
 
-// The window manager's side of _NET_WM_PING: a ping sent to a window, and how long its answer takes
-// to come back to the root window (which this connection watches, as a window manager does).
-class Ping {
-public:
-    Ping() : x_(xcb_connect(nullptr, nullptr)), raiz_(xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root) {
-        // Qt answers to the root window, to whoever watches its structure or redirects its children.
-        const std::uint32_t mascara = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
-        xcb_change_window_attributes(x_, raiz_, XCB_CW_EVENT_MASK, &mascara);
-        protocolos_ = atomo("WM_PROTOCOLS");
-        ping_ = atomo("_NET_WM_PING");
-    }
-    ~Ping() { xcb_disconnect(x_); }
-    // Milliseconds until the answer, or a second if none came within it.
-    double enviar(const QString& ventana) {
-        xcb_client_message_event_t e{};
-        e.response_type = XCB_CLIENT_MESSAGE;
-        e.format = 32;
-        e.window = ventana.toUInt(nullptr, 0);
-        e.type = protocolos_;
-        e.data.data32[0] = ping_;
-        e.data.data32[1] = ++sello_;
-        e.data.data32[2] = e.window;
-        const auto t0 = std::chrono::steady_clock::now();
-        xcb_send_event(x_, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
-        xcb_flush(x_);
-        for (double ms = 0; ms < 1000; ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count()) {
-            xcb_generic_event_t* r = xcb_poll_for_event(x_);
-            if (!r) {
-                esperar(1ms);
-                continue;
-            }
-            const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(r);
-            const bool respuesta = (r->response_type & 0x7F) == XCB_CLIENT_MESSAGE && m->window == raiz_ &&
-                                   m->data.data32[0] == ping_ && m->data.data32[1] == sello_;
-            std::free(r);
-            if (respuesta) return ms;
-        }
-        return 1000;
-    }
-
-private:
-    xcb_atom_t atomo(const char* nombre) {
-        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(x_, xcb_intern_atom(x_, 0, std::strlen(nombre), nombre), nullptr);
+// The window manager's side of _NET_WM_PING: milliseconds until the window's answer comes back to the
+// root window (Qt answers to whoever watches the root's structure), or 1000 if none came in a second.
+double ping(const QString& ventana) {
+    xcb_connection_t* x = xcb_connect(nullptr, nullptr);
+    const xcb_window_t raiz = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
+    const std::uint32_t mascara = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+    xcb_change_window_attributes(x, raiz, XCB_CW_EVENT_MASK, &mascara);
+    const auto atomo = [x](const char* n) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, std::strlen(n), n), nullptr);
         const xcb_atom_t a = r ? r->atom : 0;
         std::free(r);
         return a;
+    };
+    xcb_client_message_event_t e{};
+    e.response_type = XCB_CLIENT_MESSAGE, e.format = 32, e.window = ventana.toUInt(nullptr, 0), e.type = atomo("WM_PROTOCOLS");
+    e.data.data32[0] = atomo("_NET_WM_PING");
+    e.data.data32[2] = e.window;
+    const auto t0 = std::chrono::steady_clock::now();
+    xcb_send_event(x, 0, e.window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&e));
+    xcb_flush(x);
+    double ms = 0;
+    for (bool respuesta = false; !respuesta && ms < 1000; ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count()) {
+        xcb_generic_event_t* r = xcb_poll_for_event(x);
+        const auto* m = reinterpret_cast<const xcb_client_message_event_t*>(r);
+        respuesta = r && (r->response_type & 0x7F) == XCB_CLIENT_MESSAGE && m->window == raiz && m->data.data32[0] == e.data.data32[0];
+        if (!r) esperar(1ms);
+        std::free(r);
     }
-    xcb_connection_t* x_;
-    xcb_window_t raiz_;
-    xcb_atom_t protocolos_ = 0, ping_ = 0;
-    std::uint32_t sello_ = 0;
-};
+    xcb_disconnect(x);
+    return std::min(ms, 1000.0);
+}
 
 TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTurn) {
     // An exposure of 40: a non-pair held 2 s.
     Partida p(" 40 \r\n");
     ASSERT_FALSE(p.ventana.isEmpty()) << "the main window never appeared";
     ASSERT_TRUE(p.empezar());
-    Ping ping;
     // The first two cells side by side that are no pair; a pair (the key pair with its flash) is passed.
     int i = 1;
     std::pair<std::string, std::string> visto;
@@ -246,7 +224,7 @@ TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTur
     const int c = i + 2;
     // Held: the window answers the window manager at once, and a click on c waits for the turn.
     p.clicCasilla(c);
-    for (int k = 0; k < 3; ++k, esperar(100ms)) EXPECT_LT(ping.enviar(p.ventana), 100) << "ping " << k << " during the hold";
+    for (int k = 0; k < 3; ++k, esperar(100ms)) EXPECT_LT(ping(p.ventana), 100) << "ping " << k << " during the hold";
     esperar(500ms);
     const QImage enEspera = pantalla();
     EXPECT_EQ(std::tuple(p.dibujoEn(enEspera, i), p.dibujoEn(enEspera, i + 1), p.dibujoEn(enEspera, c)),
@@ -259,12 +237,10 @@ TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTur
     p.clicCasilla(d);
     const auto segundo = p.ver(c, d, Partida::cara);
     ASSERT_TRUE(Partida::cara(segundo.first, segundo.second) && segundo.first != segundo.second) << segundo.first << " " << segundo.second;
-    const auto t0 = std::chrono::steady_clock::now();
     xdotool({"key", "Escape"});
-    EXPECT_LT(ping.enviar(p.ventana), 100) << "ping after Esc, during the hold";
+    EXPECT_LT(ping(p.ventana), 100) << "ping after Esc, during the hold";
     EXPECT_FALSE(p.proceso.waitForFinished(1200)) << "Esc waits for the turn";
     EXPECT_TRUE(p.proceso.waitForFinished(3000)) << "then ends the game";
-    EXPECT_GT(std::chrono::steady_clock::now() - t0, 1500ms);
 }
 
 TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {
