@@ -34,15 +34,12 @@ for caso in "C.UTF-8|gemelario|DESCRIPCIÓN|cataplás.bmp, seta.bmp, reverso.bmp
   for texto in "$uno" "$dos"; do pagina "$loc" "$nombre" | grep -qF "$texto" || falla "$nombre(6) in $loc lacks: $texto"; done
 done
 # No word hyphenated the English way, no address or path split, at 80 and at 60 columns.
-for ancho in 80 60; do
-  for nombre in gemelario webcorvantiso; do
-    texto=$(LC_ALL=C.UTF-8 MANWIDTH=$ancho man -l "$prefijo/share/man/man6/$nombre.6.gz" 2>/dev/null)
-    grep -qE '[-‐]$' <<<"$texto" && falla "$nombre(6) at $ancho columns breaks a word: $(grep -E '[-‐]$' <<<"$texto" | head -1)"
-  done
-  LC_ALL=C.UTF-8 MANWIDTH=$ancho man -l "$prefijo/share/man/man6/webcorvantiso.6.gz" 2>/dev/null | grep -qF "https://www.corvantiso.example/" \
-    || falla "webcorvantiso(6) at $ancho columns splits the address"
-  LC_ALL=C.UTF-8 MANWIDTH=$ancho man -l "$prefijo/share/man/man6/gemelario.6.gz" 2>/dev/null | grep -qF "~/.local/share/gemelario" \
-    || falla "gemelario(6) at $ancho columns splits the data path"
+for caso in "80|gemelario|~/.local/share/gemelario" "60|gemelario|~/.local/share/gemelario" \
+            "80|webcorvantiso|https://www.corvantiso.example/" "60|webcorvantiso|https://www.corvantiso.example/"; do
+  IFS='|' read -r ancho nombre entero <<<"$caso"
+  texto=$(LC_ALL=C.UTF-8 MANWIDTH=$ancho man -l "$prefijo/share/man/man6/$nombre.6.gz" 2>/dev/null)
+  grep -qE '[-‐]$' <<<"$texto" && falla "$nombre(6) at $ancho columns breaks a word"
+  grep -qF "$entero" <<<"$texto" || falla "$nombre(6) at $ancho columns splits $entero"
 done
 
 grep -qx "StartupWMClass=Gemelario" "$prefijo/share/applications/example.corvantiso.Gemelario.desktop" || falla "StartupWMClass"

@@ -320,10 +320,8 @@ TEST_F(Ventana, CellsTellAScreenReaderTheirState) {
     QAccessible::queryAccessibleInterface(ventana.picDibujo(coche))->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(nombre(coche), casilla(coche) + ", boca abajo") << "pressed later: the reader's call returns first";
     EXPECT_TRUE(QTest::qWaitFor([&] { return nombre(coche) == casilla(coche) + ", coche"; }, 1000));
-    clicCasilla(tenis);  // no pair: both face down again after the wait, telling nothing of what lay under them
-    for (int c : {coche, tenis})
-        EXPECT_EQ(std::pair(nombre(c), ventana.picDibujo(c)->accessibleDescription().toStdString()), std::pair(casilla(c) + ", boca abajo", std::string()));
-    EXPECT_EQ(ventana.superficie()->accessibleDescription().toStdString(), "");
+    clicCasilla(tenis);  // no pair: face down again, telling nothing of what lay under it (heard in orca_test)
+    EXPECT_EQ(nombre(coche), casilla(coche) + ", boca abajo");
 }
 
 TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
@@ -483,14 +481,6 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
             EXPECT_EQ(registro, (Registro{"mnuNuevo=on", "mnuImagen=on", "mnuTabla=on"})) << "the menus given back";
         }
     }
-    // A reader does not read the table's thirty boxes at once (the arrows read it a place at a time,
-    // heard in orca_test), and Aceptar tells how.
-    QStringList leidos;
-    QAccessibleInterface* sup = QAccessible::queryAccessibleInterface(tabla.dialogo->superficie());
-    for (int i = 0; i < sup->childCount(); ++i) leidos << sup->child(i)->text(QAccessible::Name);
-    EXPECT_EQ(leidos.filter(" del puesto ").size(), 0) << leidos.join('|').toStdString();
-    EXPECT_TRUE(leidos.contains("Aceptar") && leidos.contains("Imprimir tabla")) << leidos.join('|').toStdString();
-    EXPECT_EQ(tabla.dialogo->control("cmdAceptar")->accessibleDescription(), "Con las flechas arriba y abajo se lee la tabla, puesto a puesto.");
     // The first time centred and larger, the others left-aligned; names on mauve, dates in 12 pt.
     const auto alineacion = [&](int i) { return tabla.dialogo->como<Etiqueta>("lblTiempo", i)->alineacion() & Qt::AlignHorizontal_Mask; };
     EXPECT_EQ(std::pair(alineacion(1), alineacion(2)), std::pair(Qt::Alignment(Qt::AlignHCenter), Qt::Alignment(Qt::AlignLeft)));
@@ -683,16 +673,12 @@ TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
     QTest::keyClick(eleccion->control("picImagen", 4), Qt::Key_Space);
     EXPECT_EQ(clave.clave, "cajafuerte.bmp");
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(eleccion->como<CajaImagen>("picImagen", i)->borde(), i != 4) << i;
-    // A reader hears each picture by its word and whether it is the key, and what Aceptar accepts.
-    EXPECT_EQ(eleccion->control("picImagen", 4)->accessibleName(), "Imagen 4: caja fuerte, es la clave");
-    EXPECT_EQ(eleccion->control("picImagen", 3)->accessibleName(), "Imagen 3: hamburguesa");
-    EXPECT_EQ(eleccion->control("cmdAceptar")->accessibleDescription(), "La imagen clave es caja fuerte.");
+    // (What a reader hears of the pictures and of Aceptar: orca_test.)
     // Enter on a picture accepts, as it does anywhere but on another button.
     QTest::keyClick(eleccion->control("picImagen", 4), Qt::Key_Return);
     EXPECT_FALSE(eleccion->isVisible());
     EXPECT_EQ(clave.clave, "cajafuerte.bmp");
     eleccion = CrearClave(contexto);
-    EXPECT_EQ(eleccion->control("picImagen", 1)->accessibleName(), "Imagen 1: cataplás, es la clave") << "reset at every opening";
     mostrar(*eleccion);
     eleccion->control("cmdDesconocida")->setFocus();
     const int sorteos = azar.sorteos;
