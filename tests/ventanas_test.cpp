@@ -788,7 +788,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicacion(argc, argv);
     TraducirQtAlEspanol(aplicacion);
-    UbicarDibujosDensos(GEMELARIO_RUN_DIR "/gemelario-densos.rcc");
+    UbicarDibujosDensos({GEMELARIO_RUN_DIR "/gemelario-densos.rcc"});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -17,14 +17,18 @@ namespace {
 // Far above any picture of the board's size; a larger file is not a picture of the game's.
 constexpr std::size_t kMaximoBytesDibujo = 64 * 1024 * 1024;
 
-QString& archivoDensos() {
-    static QString archivo;
-    return archivo;
+QStringList& lugaresDensos() {
+    static QStringList lugares;
+    return lugares;
 }
 
-// The dense drawings' file, mapped by the first picture a dense screen asks for.
+// The dense drawings' file, looked for and mapped by the first picture a dense screen asks for.
 void registrarDensos() {
-    static const bool registrado = !archivoDensos().isEmpty() && QResource::registerResource(archivoDensos());
+    static const bool registrado = [] {
+        for (const QString& archivo : lugaresDensos())
+            if (QFile::exists(archivo)) return QResource::registerResource(archivo);
+        return false;
+    }();
     (void)registrado;
 }
 
@@ -49,7 +53,7 @@ QImage incorporado(const std::string& base, QSize tamano, qreal escala) {
 
 } // namespace
 
-void UbicarDibujosDensos(const QString& archivo) { archivoDensos() = archivo; }
+void UbicarDibujosDensos(const QStringList& lugares) { lugaresDensos() = lugares; }
 
 QImage DibujoIncorporado(const std::string& nombre, qreal escala) {
     static std::map<std::pair<std::string, qreal>, QImage> cache;

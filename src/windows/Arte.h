@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "NombresDibujos.h"
 
@@ -17,8 +18,9 @@ namespace gemelario::ventanas {
 inline constexpr int kAnchoDibujo = 106;
 inline constexpr int kAltoDibujo = 114;
 
-// Where the drawings for screens denser than 1× are (a resource file written when the game is built).
-void UbicarDibujosDensos(const QString& archivo);
+// Where the drawings for screens denser than 1× may be (a resource file written when the game is
+// built): the first of these files that exists, looked for only when a dense screen needs it.
+void UbicarDibujosDensos(const QStringList& lugares);
 
 // The built-in drawing for a picture file name at the cell's size, with `escala` device pixels per
 // logical pixel; null for an unknown name.

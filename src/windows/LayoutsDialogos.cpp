@@ -114,9 +114,9 @@ Formulario clave() {
         f.controles.push_back(Control{.nombre = "picImagen", .tipo = Tipo::Imagen, .indice = i,
                                       .left = 240 + 1920 * ((i - 1) % 4), .top = 240 + 2040 * ((i - 1) / 4),
                                       .width = 1575, .height = 1710, .tabIndex = i + 1, .borde = true,
-                                      .tooltip = i == 1 ? "Si no seleccionas ninguna imagen, ésta será la clave." : "",
-                                      .accesible = "Imagen " + std::to_string(i) + ": " +
-                                                   TablaImagenes()[i].substr(0, TablaImagenes()[i].size() - 4)});
+                                      .tooltip = i == 1 ? "Si no seleccionas ninguna imagen, ésta será la clave." : ""});
+    // (Each picture's name for a screen reader, its word and whether it is the key, is given when the
+    // window opens and as the key changes.)
     return f;
 }
 

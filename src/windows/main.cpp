@@ -17,7 +17,6 @@
 #include "frmGemelario.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -49,12 +48,9 @@ int main(int argc, char** argv) {
     ventanas::CentrarDialogosDeQt(aplicacion);
     // The drawings for dense screens: beside the program where it is built, in its data directory
     // once installed.
-    for (const QString& d : {QCoreApplication::applicationDirPath(),
-                             QCoreApplication::applicationDirPath() + QStringLiteral("/" GEMELARIO_DATOS_DESDE_PROGRAMA)})
-        if (QFile::exists(d + QStringLiteral("/gemelario-densos.rcc"))) {
-            ventanas::UbicarDibujosDensos(d + QStringLiteral("/gemelario-densos.rcc"));
-            break;
-        }
+    const QString aqui = QCoreApplication::applicationDirPath();
+    ventanas::UbicarDibujosDensos({aqui + QStringLiteral("/gemelario-densos.rcc"),
+                                   aqui + QStringLiteral("/" GEMELARIO_DATOS_DESDE_PROGRAMA "/gemelario-densos.rcc")});
     // Started from a desktop menu, nobody reads stderr: a failure to start is also shown.
     const auto fallo = [](const std::string& texto) {
         std::fprintf(stderr, "%s\n", texto.c_str());
