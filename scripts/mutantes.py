@@ -1,18 +1,23 @@
 #!/usr/bin/env python3
 """Plants single faults in the product code, one at a time, and tells which tests catch each.
 
-    scripts/mutantes.py BUILD_DIR [FILTER]
+    scripts/mutantes.py BUILD_DIR [FILTER] [--extremo]
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
-line break; the original must occur exactly once in the file). For each fault the file is edited,
-the test programs are rebuilt and run (the window tests also at twice the scale; not the end-to-end,
-sound, reader, install or package tests), and the file is put back. Prints one line per fault: the
-tests that failed, or SURVIVED. Meant for a build configured without optimisation, so that a fault
-costs seconds to rebuild.
+line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
+it, or with `desde:N` the lines from N on. For each fault the file is edited, the programs are
+rebuilt and the tests run, and the file is put back. The unit and window tests run for every fault
+(the window tests also at twice the scale); the launcher's and the beep's tests whenever the fault
+changed their program. With --extremo, a fault that those leave is also tried against the
+end-to-end tests whose programs it changed (the game under Xvfb, under a window manager, under
+Orca, installed). Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
+configured without optimisation, so that a fault costs seconds to rebuild.
 """
+import hashlib
 import json
 import os
 import pathlib
+import re
 import subprocess
 import sys
 import tempfile
@@ -23,20 +28,32 @@ PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "he
 # Each run: (its name in the report, the program, its arguments, what it adds to the environment).
 CORRIDAS = [(p, p, [], {}) for p in PRUEBAS] + [
     ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"})]
+# The tests ctest runs on a real program, each with the programs whose change makes it worth running.
+LANZADOR_Y_SONIDO = {"launcher_test": ["run/webcorvantiso"], "sonido_test": ["tests/pitido_prueba"]}
+EXTREMOS = {"e2e_test": ["run/gemelario", "tests/e2e_test"], "e2e_wm_test": ["run/gemelario", "tests/e2e_test"],
+            "orca_test": ["run/gemelario"], "instalacion_test": ["run/gemelario", "tests/e2e_test", "run/webcorvantiso"]}
 
 
 def leer_mutantes(filtro):
+    desde = int(filtro[6:]) if filtro.startswith("desde:") else 0
     for n, linea in enumerate((RAIZ / "scripts" / "mutantes.txt").read_text(encoding="utf-8").splitlines(), 1):
-        if not linea.strip() or linea.startswith("#"):
+        if not linea.strip() or linea.startswith("#") or n < desde:
             continue
         ruta, resto = linea.split(": ", 1)
         original, cambio = resto.split(" => ", 1)
-        if filtro and filtro not in linea:
+        if filtro and not desde and filtro not in linea:
             continue
         yield n, ruta, original.replace("⏎", "\n"), cambio.replace("⏎", "\n")
 
 
-def correr(build, entorno):
+def huella(build, programas):
+    def una(p):
+        f = build / p
+        return hashlib.sha256(f.read_bytes()).hexdigest() if f.exists() else ""
+    return {p: una(p) for p in programas}
+
+
+def correr_gtest(build, entorno):
     caidos = []
     for prueba, programa, argumentos, extra in CORRIDAS:
         salida = pathlib.Path(tempfile.gettempdir()) / f"mutante-{prueba}.json"
@@ -59,11 +76,29 @@ def correr(build, entorno):
     return caidos
 
 
+def correr_ctest(build, pruebas):
+    """Runs these ctest tests; the names of those that fail."""
+    if not pruebas:
+        return []
+    r = subprocess.run(["ctest", "--test-dir", str(build), "-R", "^(" + "|".join(pruebas) + ")$"], capture_output=True, text=True)
+    fallidas = r.stdout.partition("The following tests FAILED:")[2]
+    return [p for p in pruebas if re.search(rf"- {p} \(", fallidas)]
+
+
 def main():
-    build = pathlib.Path(sys.argv[1]).resolve()
-    filtro = sys.argv[2] if len(sys.argv) > 2 else ""
+    argumentos = [a for a in sys.argv[1:] if a != "--extremo"]
+    extremo = "--extremo" in sys.argv
+    build = pathlib.Path(argumentos[0]).resolve()
+    filtro = argumentos[1] if len(argumentos) > 1 else ""
     entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    sobrevivientes = 0
+    objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba"] + (["gemelario", "e2e_test", "densos"] if extremo else [])
+    vigilados = {p for ps in [*LANZADOR_Y_SONIDO.values(), *(EXTREMOS.values() if extremo else [])] for p in ps}
+    construir = lambda: subprocess.run(["cmake", "--build", str(build), "-j2", "--target", *objetivos],  # noqa: E731
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    if construir():
+        sys.exit("the unchanged code does not build")
+    limpio = huella(build, vigilados)
+    cuenta = {"faults": 0, "fast": 0, "end-to-end": 0}
     for n, ruta, original, cambio in leer_mutantes(filtro):
         archivo = RAIZ / ruta
         texto = archivo.read_text(encoding="utf-8")
@@ -72,15 +107,26 @@ def main():
             continue
         try:
             archivo.write_text(texto.replace(original, cambio), encoding="utf-8")
-            r = subprocess.run(["cmake", "--build", str(build), "-j2", "--target", *PRUEBAS],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            caidos = ["DOES NOT BUILD"] if r.returncode else correr(build, entorno)
+            if construir():
+                caidos = ["DOES NOT BUILD"]
+            else:
+                cambiados = {p for p, h in huella(build, vigilados).items() if h != limpio[p]}
+                caidos = correr_gtest(build, entorno) + correr_ctest(
+                    build, [t for t, ps in LANZADOR_Y_SONIDO.items() if cambiados & set(ps)])
+                if caidos:
+                    cuenta["fast"] += 1
+                elif extremo:
+                    caidos = [f"end-to-end:{t}" for t in correr_ctest(build, [t for t, ps in EXTREMOS.items() if cambiados & set(ps)])]
+                    cuenta["end-to-end"] += bool(caidos)
         finally:
             archivo.write_text(texto, encoding="utf-8")
-        sobrevivientes += not caidos
+        cuenta["faults"] += 1
         print(f"{n:3} {ruta}: {' '.join(caidos) or 'SURVIVED'}", flush=True)
-    subprocess.run(["cmake", "--build", str(build), "-j2", "--target", *PRUEBAS], stdout=subprocess.DEVNULL)
-    print(f"survived: {sobrevivientes}")
+    construir()
+    atrapados = cuenta["fast"] + cuenta["end-to-end"]
+    print(f"faults: {cuenta['faults']}; caught by the unit, window, launcher and beep tests: {cuenta['fast']}"
+          + (f"; by the end-to-end tests, of those left: {cuenta['end-to-end']}" if extremo else "")
+          + f"; survived: {cuenta['faults'] - atrapados}")
 
 
 if __name__ == "__main__":
