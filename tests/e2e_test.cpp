@@ -10,6 +10,7 @@
 #include "DirectorioTemporal.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -281,10 +282,11 @@ protected:
     QProcess juego;
     QString ventana;
 
-    void arrancarAparte(const QString& programa) {
+    void arrancarAparte(const QString& programa, const std::map<QString, QString>& extra = {}) {
         fs::create_directories(base.ruta / "vacia");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_DATA_HOME", QString::fromStdString((base.ruta / "datos").string()));
+        for (const auto& [variable, valor] : extra) valor.isNull() ? env.remove(variable) : env.insert(variable, valor);
         ventana = arrancar(juego, programa, base.ruta / "vacia", env);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
     }
@@ -356,6 +358,27 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     const fs::path tabla = base.ruta / "datos" / "gemelario" / "Gemelario.rnd";
     EXPECT_TRUE(cuando([&] { return fs::exists(tabla) && fs::file_size(tabla) == 660; })) << "the table lands in the data directory";
     EXPECT_TRUE(fs::is_empty(base.ruta / "vacia")) << "nothing is written where the game was started";
+    // The session's end (SIGTERM) ends it as a quit does, not as a crash.
+    ::kill(static_cast<pid_t>(juego.processId()), SIGTERM);
+    ASSERT_TRUE(juego.waitForFinished(5000));
+    EXPECT_EQ(std::pair(juego.exitStatus(), juego.exitCode()), std::pair(QProcess::NormalExit, 0));
+    // Started again as a desktop starts it, on a screen named ":N.0", at 1.25 times the size: the temporary a copy killed while
+    // writing left behind is removed, and the back is the dense drawing installed beside it, not a blank.
+    const fs::path temporal = base.ruta / "datos" / "gemelario" / "Gemelario.rnd.tmp-AbC123";
+    base.escribir("datos/gemelario/Gemelario.rnd.tmp-AbC123", "a medias");
+    arrancarAparte(instalado, {{"QT_SCALE_FACTOR", "1.25"}, {"DISPLAY", qEnvironmentVariable("DISPLAY") + ".0"}, {"QT_QPA_PLATFORM", QString()}});
+    EXPECT_TRUE(cuando([&] { return !fs::exists(temporal); })) << "the stale temporary removed";
+    const QImage reverso = QImage(QString(GEMELARIO_RUN_DIR) + "/reverso.bmp").scaled(132, 142).convertToFormat(QImage::Format_RGB32);
+    const QPoint celda = geometria(ventana).bottomLeft() + QPoint(30, 11 - 685);
+    double diferencia = 1e9;
+    EXPECT_TRUE(cuando([&] {
+        const QImage c = pantalla().copy(QRect(celda, reverso.size()));
+        diferencia = 0;
+        for (int y = 0; y < c.height(); ++y)
+            for (int x = 0; x < c.width(); ++x) diferencia += std::abs(qGray(c.pixel(x, y)) - qGray(reverso.pixel(x, y)));
+        return (diferencia /= c.width() * c.height()) < 24;
+    })) << "cell 1 at 1.25 differs from the back by " << diferencia << " grey levels a pixel";
+    pantalla().save(kCapturas + "/instalado-125.png");
 }
 
 } // namespace

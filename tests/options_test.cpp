@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <map>
 
 using namespace gemelario;
@@ -19,7 +20,12 @@ TEST(ValorDat, AnyContentReadsAsASaneSetting) {
         {"-7", 1},        {"5000", 300}, {"99999999999999999999999", 300}, {"", 15},  {"abc", 15},  {"0x20", 15},
         {"inf", 15},      {"nan", 15}, {"1.2.3", 15}, {"15abc", 15},     {"--4", 15},  {std::string("\0\xff\x01", 3), 15},
         {"1e400", 300},   {"-1e400", 1}, {"1e-400", 1}, {"-" + std::string(400, '9'), 1}};
-    for (const auto& [texto, ajuste] : casos) EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << "'" << texto << "'";
+    // In C and in the player's Spanish locale, whose numbers are written "15,7" (the game runs in it).
+    for (const char* local : {"C", "es_ES.UTF-8"}) {
+        ASSERT_TRUE(std::setlocale(LC_ALL, local)) << local << " (scripts/instalar-dependencias.sh makes it)";
+        for (const auto& [texto, ajuste] : casos) EXPECT_EQ(ValoracionDesdeTexto(texto), ajuste) << local << " '" << texto << "'";
+    }
+    std::setlocale(LC_ALL, "C");
     DirectorioTemporal dir;
     EXPECT_EQ(LeerValor(dir.ruta), 15) << "missing file";
     dir.escribir("Valor.dat", std::string(100'000, '9') + " \r\n");

@@ -92,6 +92,10 @@ for teclas, que, condicion in [
     (["ctrl+p"], "the table tells how it is read", lambda x: "flechas" in x),
     (["Down"], "the first place", lambda x: x == "Puesto 1: 59 segundos, Gemelario, 21-3-2000"),
     (["Down"], "the second place", lambda x: x == "Puesto 2: 1 minuto 8 segundos, Gemelario, 21-3-2000"),
+    (["End"], "End: the last place", lambda x: x == "Puesto 10: 2 minutos 15 segundos, Gemelario, 21-3-2000"),
+    (["Down"], "Down stays on the last place", lambda x: x == "Puesto 10: 2 minutos 15 segundos, Gemelario, 21-3-2000"),
+    (["Home"], "Home: the first place", lambda x: x == "Puesto 1: 59 segundos, Gemelario, 21-3-2000"),
+    (["Up"], "Up stays on the first place", lambda x: x == "Puesto 1: 59 segundos, Gemelario, 21-3-2000"),
     (["Escape"], "the table closed", ES_CASILLA_1),
     # The rules: the arrows move a caret through the text, each line heard.
     (["alt+a"], "the Ayuda menu", lambda x: x.startswith("Normas del juego")),
