@@ -18,6 +18,7 @@ import json
 import os
 import pathlib
 import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -86,6 +87,8 @@ def correr_ctest(build, pruebas):
 
 
 def main():
+    # Stopped from outside, it still puts the planted file back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     argumentos = [a for a in sys.argv[1:] if a != "--extremo"]
     extremo = "--extremo" in sys.argv
     build = pathlib.Path(argumentos[0]).resolve()
