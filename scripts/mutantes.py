@@ -5,7 +5,7 @@
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
-it, or with `desde:N` the lines from N on. For each fault the file is edited, the programs are
+it, with `desde:N` the lines from N on, with `lineas:N,M,…` those lines. For each fault the file is edited, the programs are
 rebuilt and the tests run, and the file is put back. The unit and window tests run for every fault
 (the window tests also at twice the scale); the launcher's and the beep's tests whenever the fault
 changed their program. With --extremo, a fault that those leave is also tried against the
@@ -37,12 +37,13 @@ EXTREMOS = {"e2e_test": ["run/gemelario", "tests/e2e_test"], "e2e_wm_test": ["ru
 
 def leer_mutantes(filtro):
     desde = int(filtro[6:]) if filtro.startswith("desde:") else 0
+    lineas = {int(n) for n in filtro[7:].split(",")} if filtro.startswith("lineas:") else set()
     for n, linea in enumerate((RAIZ / "scripts" / "mutantes.txt").read_text(encoding="utf-8").splitlines(), 1):
-        if not linea.strip() or linea.startswith("#") or n < desde:
+        if not linea.strip() or linea.startswith("#") or n < desde or (lineas and n not in lineas):
             continue
         ruta, resto = linea.split(": ", 1)
         original, cambio = resto.split(" => ", 1)
-        if filtro and not desde and filtro not in linea:
+        if filtro and not desde and not lineas and filtro not in linea:
             continue
         yield n, ruta, original.replace("⏎", "\n"), cambio.replace("⏎", "\n")
 

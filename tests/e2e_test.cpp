@@ -369,15 +369,14 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     arrancarAparte(instalado, {{"QT_SCALE_FACTOR", "1.25"}, {"DISPLAY", qEnvironmentVariable("DISPLAY") + ".0"}, {"QT_QPA_PLATFORM", QString()}});
     EXPECT_TRUE(cuando([&] { return !fs::exists(temporal); })) << "the stale temporary removed";
     const QImage reverso = QImage(QString(GEMELARIO_RUN_DIR) + "/reverso.bmp").scaled(132, 142).convertToFormat(QImage::Format_RGB32);
-    const QPoint celda = geometria(ventana).bottomLeft() + QPoint(30, 11 - 685);
-    double diferencia = 1e9;
-    EXPECT_TRUE(cuando([&] {
-        const QImage c = pantalla().copy(QRect(celda, reverso.size()));
-        diferencia = 0;
+    const auto diferencia = [&] {  // grey levels a pixel between cell 1 and the back drawn at 1.25
+        const QImage c = pantalla().copy(QRect(geometria(ventana).bottomLeft() + QPoint(30, 11 - 685), reverso.size()));
+        double d = 0;
         for (int y = 0; y < c.height(); ++y)
-            for (int x = 0; x < c.width(); ++x) diferencia += std::abs(qGray(c.pixel(x, y)) - qGray(reverso.pixel(x, y)));
-        return (diferencia /= c.width() * c.height()) < 24;
-    })) << "cell 1 at 1.25 differs from the back by " << diferencia << " grey levels a pixel";
+            for (int x = 0; x < c.width(); ++x) d += std::abs(qGray(c.pixel(x, y)) - qGray(reverso.pixel(x, y)));
+        return d / (c.width() * c.height());
+    };
+    EXPECT_TRUE(cuando([&] { return diferencia() < 24; })) << "cell 1 at 1.25 differs from the back by " << diferencia();
     pantalla().save(kCapturas + "/instalado-125.png");
 }
 
