@@ -5,13 +5,13 @@
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
-it, with `desde:N` the lines from N on, with `lineas:N,M,…` those lines. For each fault the file is edited, the programs are
-rebuilt and the tests run, and the file is put back. The unit and window tests run for every fault
-(the window tests also at twice the scale); the launcher's and the beep's tests whenever the fault
-changed their program. With --extremo, a fault that those leave is also tried against the
-end-to-end tests whose programs it changed (the game under Xvfb, under a window manager, under
-Orca, installed). Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
-configured without optimisation, so that a fault costs seconds to rebuild.
+it, with `desde:N` the lines from N on, with `lineas:N,M,…` those lines. For each fault the file is
+edited, the programs are rebuilt and the tests run, and the file is put back. The unit and window
+tests run for every fault (the window tests also at twice the scale); the launcher's and the beep's
+tests whenever the fault changed their program. With --extremo, a fault that those leave is also
+tried against the end-to-end tests whose programs it changed (the game under Xvfb, under a window
+manager, under Orca, installed). Prints one line per fault: the tests that failed, or SURVIVED.
+Meant for a build configured without optimisation, so that a fault costs seconds to rebuild.
 """
 import hashlib
 import json
