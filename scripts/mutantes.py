@@ -6,12 +6,13 @@
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
 it, with `desde:N` the lines from N on, with `lineas:N,M,…` those lines. For each fault the file is
-edited, the programs are rebuilt and the tests run, and the file is put back. The unit and window
-tests run for every fault (the window tests also at twice the scale); the launcher's and the beep's
-tests whenever the fault changed their program. With --extremo, a fault that those leave is also
-tried against the end-to-end tests whose programs it changed (the game under Xvfb, under a window
-manager, under Orca, installed). Prints one line per fault: the tests that failed, or SURVIVED.
-Meant for a build configured without optimisation, so that a fault costs seconds to rebuild.
+edited, the programs are rebuilt and the tests run, and the file is put back. Each test runs when
+the fault changed its program (a program built the same as the one that passed would pass again):
+the unit and window tests (the window tests also at twice the scale), the launcher's and the
+beep's. With --extremo, a fault that those leave is also tried against the end-to-end tests whose
+programs it changed (the game under Xvfb, under a window manager, under Orca, installed). Prints
+one line per fault: the tests that failed, or SURVIVED. Meant for a build configured without
+optimisation, so that a fault costs seconds to rebuild.
 """
 import hashlib
 import json
@@ -55,9 +56,11 @@ def huella(build, programas):
     return {p: una(p) for p in programas}
 
 
-def correr_gtest(build, entorno):
+def correr_gtest(build, entorno, cambiados):
     caidos = []
     for prueba, programa, argumentos, extra in CORRIDAS:
+        if f"tests/{programa}" not in cambiados:
+            continue  # the same program as the one that passed
         salida = pathlib.Path(tempfile.gettempdir()) / f"mutante-{prueba}.json"
         salida.unlink(missing_ok=True)
         try:
@@ -97,6 +100,7 @@ def main():
     entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba"] + (["gemelario", "e2e_test", "densos"] if extremo else [])
     vigilados = {p for ps in [*LANZADOR_Y_SONIDO.values(), *(EXTREMOS.values() if extremo else [])] for p in ps}
+    vigilados |= {f"tests/{p}" for p in PRUEBAS}
     construir = lambda: subprocess.run(["cmake", "--build", str(build), "-j2", "--target", *objetivos],  # noqa: E731
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
     if construir():
@@ -115,7 +119,7 @@ def main():
                 caidos = ["DOES NOT BUILD"]
             else:
                 cambiados = {p for p, h in huella(build, vigilados).items() if h != limpio[p]}
-                caidos = correr_gtest(build, entorno) + correr_ctest(
+                caidos = correr_gtest(build, entorno, cambiados) + correr_ctest(
                     build, [t for t, ps in LANZADOR_Y_SONIDO.items() if cambiados & set(ps)])
                 if caidos:
                     cuenta["fast"] += 1
