@@ -85,7 +85,9 @@ def correr_ctest(build, pruebas):
     """Runs these ctest tests; the names of those that fail."""
     if not pruebas:
         return []
-    r = subprocess.run(["ctest", "--test-dir", str(build), "-R", "^(" + "|".join(pruebas) + ")$"], capture_output=True, text=True)
+    r = subprocess.run(["ctest", "--test-dir", str(build), "--output-on-failure", "-R", "^(" + "|".join(pruebas) + ")$"],
+                       capture_output=True, text=True)
+    (pathlib.Path(tempfile.gettempdir()) / "mutante-ctest.log").write_text(r.stdout)  # what the last of them said
     fallidas = r.stdout.partition("The following tests FAILED:")[2]
     return [p for p in pruebas if re.search(rf"- {p} \(", fallidas)]
 
