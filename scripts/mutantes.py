@@ -11,9 +11,8 @@ the fault changed its program (a program built the same as the one that passed w
 the unit and window tests (the window tests also at twice the scale), the launcher's and the
 beep's. With --extremo, a fault that those leave is also tried against the end-to-end tests whose
 programs it changed, until one fails (the game under a window manager, installed, under Xvfb,
-under Orca). Prints
-one line per fault: the tests that failed, or SURVIVED. Meant for a build configured without
-optimisation, so that a fault costs seconds to rebuild.
+under Orca). Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
+configured without optimisation, so that a fault costs seconds to rebuild.
 """
 import hashlib
 import json
