@@ -203,24 +203,6 @@ TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
     EXPECT_FALSE(ventana.keyPreview()) << "a new game switches the space key off";
 }
 
-TEST_F(Ventana, ClicksDuringAWaitAreAppliedAfterTheTurnBackInOrder) {
-    juego->mnuNuevo_Click();
-    const int a = celdasDe("coche.bmp").at(0), b = celdasDe("cohete.bmp").at(0);
-    const int c = celdasDe("tenis.bmp").at(0), d = celdasDe("mochila.bmp").at(0);
-    auto mostrada = [&](int i) { return ventana.picDibujo(i)->imagen() == DibujoIncorporado(juego->imagenCasilla[i]); };
-    std::vector<std::string> vistas;
-    espera.alEsperar = [&] {
-        vistas.emplace_back();
-        for (int i : {a, b, c, d}) vistas.back() += std::to_string(mostrada(i));
-        // The player clicks c, then d, while the pair a, b is held: the clicks wait in the queue.
-        if (vistas.size() == 1) QTimer::singleShot(0, [&] { clicCasilla(c); clicCasilla(d); });
-    };
-    clicCasilla(a);
-    clicCasilla(b);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return vistas.size() == 2; }, 2000));
-    EXPECT_EQ(vistas, (std::vector<std::string>{"1100", "0011"})) << "a and b turned back before c and d were turned";
-}
-
 TEST_F(Ventana, TheKeyFlashIsSeenAtEveryStep) {
     juego->mnuNuevo_Click();
     clave.clave = "castillo.bmp";
