@@ -2,6 +2,8 @@
 """Plants single faults in the product code, one at a time, and tells which tests catch each.
 
     scripts/mutantes.py BUILD_DIR [FILTER] [--extremo]
+    scripts/mutantes.py BUILD_DIR --desde COMMIT [--muestra N] [--semilla S] [--extremo]
+    scripts/mutantes.py --desde COMMIT --listar
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
 line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
@@ -13,16 +15,24 @@ beep's. With --extremo, a fault that those leave is also tried against the end-t
 programs it changed, until one fails (the game under a window manager, installed, under Xvfb,
 under Orca). Prints one line per fault: the tests that failed, or SURVIVED. Meant for a build
 configured without optimisation, so that a fault costs seconds to rebuild.
+
+With --desde, the faults are made mechanically instead (scripts/operadores.py) on the C++ lines of
+src/ changed since COMMIT: every candidate is listed with --listar; a run draws N of them (100 by
+default) with the seed S (1 by default), printed, and tries each one like a hand-written fault. A
+fault that does not build, or that leaves every program byte-identical (equivalent), is not counted.
 """
 import hashlib
 import json
 import os
 import pathlib
+import random
 import re
 import signal
 import subprocess
 import sys
 import tempfile
+
+import operadores
 
 RAIZ = pathlib.Path(__file__).resolve().parent.parent
 PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "help_test", "board_test",
@@ -94,57 +104,103 @@ def correr_ctest(build, pruebas):
     return [p for p in pruebas if re.search(rf"- {p} \(", fallidas)]
 
 
+def opcion(nombre, defecto=None):
+    """The value after `--nombre` on the command line, or `defecto`."""
+    return sys.argv[sys.argv.index(nombre) + 1] if nombre in sys.argv else defecto
+
+
+def faltas_a_mano(filtro):
+    for n, ruta, original, cambio in leer_mutantes(filtro):
+        texto = (RAIZ / ruta).read_text(encoding="utf-8")
+        if texto.count(original) != 1:
+            yield n, ruta, None, f"the original occurs {texto.count(original)} times"
+        else:
+            yield n, ruta, texto.replace(original, cambio), ""
+
+
+def faltas_mecanicas(desde, muestra, semilla):
+    todos = operadores.candidatos(RAIZ, desde)
+    print(f"mechanical faults on the C++ lines of src/ changed since {desde}: {len(todos)} candidates; "
+          f"{min(muestra, len(todos))} drawn with seed {semilla}", flush=True)
+    for k, (ruta, n, operador, antes, despues) in enumerate(random.Random(semilla).sample(todos, min(muestra, len(todos))), 1):
+        lineas = (RAIZ / ruta).read_text(encoding="utf-8").split("\n")
+        if lineas[n - 1] != antes:
+            yield k, f"{ruta}:{n}", None, "the line has changed since the draw"
+            continue
+        lineas[n - 1] = despues
+        yield k, f"{ruta}:{n} {operador}: {despues.strip()}", "\n".join(lineas), ""
+
+
 def main():
     # Stopped from outside, it still puts the planted file back.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
-    argumentos = [a for a in sys.argv[1:] if a != "--extremo"]
+    valores = {sys.argv.index(o) + 1 for o in ("--desde", "--muestra", "--semilla") if o in sys.argv}
+    argumentos = [a for i, a in enumerate(sys.argv[1:], 1) if not a.startswith("--") and i not in valores]
     extremo = "--extremo" in sys.argv
+    desde = opcion("--desde")
+    if desde and "--listar" in sys.argv:
+        for ruta, n, operador, antes, despues in operadores.candidatos(RAIZ, desde):
+            print(f"{ruta}:{n} {operador}\n  - {antes.strip()}\n  + {despues.strip()}")
+        return
     build = pathlib.Path(argumentos[0]).resolve()
     filtro = argumentos[1] if len(argumentos) > 1 else ""
     entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba"] + (["gemelario", "e2e_test", "densos"] if extremo else [])
-    vigilados = {p for ps in [*LANZADOR_Y_SONIDO.values(), *(EXTREMOS.values() if extremo else [])] for p in ps}
-    vigilados |= {f"tests/{p}" for p in PRUEBAS}
+    objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba"] + (["gemelario", "e2e_test", "densos"] if extremo or desde else [])
+    extremos = {p for ps in EXTREMOS.values() for p in ps} | {"run/gemelario-densos.rcc"}
+    vigilados = {p for ps in LANZADOR_Y_SONIDO.values() for p in ps} | {f"tests/{p}" for p in PRUEBAS}
+    # A mechanical fault that leaves every program as it was is told apart (equivalent, not counted).
+    if extremo or desde:
+        vigilados |= extremos
     # The end-to-end tests need all of it built (the installed copy takes its icons, pages, …).
     construir = lambda todo=False: subprocess.run(  # noqa: E731
         ["cmake", "--build", str(build), "-j2", *([] if todo else ["--target", *objetivos])],
         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
-    if construir(todo=extremo):
+    if construir(todo=extremo or bool(desde)):
         sys.exit("the unchanged code does not build")
     limpio = huella(build, vigilados)
-    cuenta = {"faults": 0, "fast": 0, "end-to-end": 0}
-    for n, ruta, original, cambio in leer_mutantes(filtro):
-        archivo = RAIZ / ruta
-        texto = archivo.read_text(encoding="utf-8")
-        if texto.count(original) != 1:
-            print(f"{n:3} {ruta}: the original occurs {texto.count(original)} times", flush=True)
+    cuenta = {"faults": 0, "fast": 0, "end-to-end": 0, "equivalent": 0, "not built": 0}
+    faltas = faltas_mecanicas(desde, int(opcion("--muestra", "100")), int(opcion("--semilla", "1"))) if desde \
+        else faltas_a_mano(filtro)
+    for n, nombre, cambiado, motivo in faltas:
+        archivo = RAIZ / nombre.split(":")[0]
+        if cambiado is None:
+            print(f"{n:3} {nombre}: {motivo}", flush=True)
             continue
+        texto = archivo.read_text(encoding="utf-8")
         try:
-            archivo.write_text(texto.replace(original, cambio), encoding="utf-8")
+            archivo.write_text(cambiado, encoding="utf-8")
             if construir():
                 caidos = ["DOES NOT BUILD"]
+                cuenta["not built"] += 1
             else:
                 cambiados = {p for p, h in huella(build, vigilados).items() if h != limpio[p]}
                 caidos = correr_gtest(build, entorno, cambiados) + correr_ctest(
                     build, [t for t, ps in LANZADOR_Y_SONIDO.items() if cambiados & set(ps)])
                 if caidos:
                     cuenta["fast"] += 1
-                elif extremo:
+                elif extremo or desde:
                     construir(todo=True)
                     cambiados = {p for p, h in huella(build, vigilados).items() if h != limpio[p]}
-                    for t in (t for t, ps in EXTREMOS.items() if cambiados & set(ps)):
+                    if desde and not cambiados:
+                        caidos = ["EQUIVALENT (every program byte-identical)"]
+                        cuenta["equivalent"] += 1
+                    for t in (t for t, ps in EXTREMOS.items() if extremo and cambiados & set(ps)):
                         if caidos := [f"end-to-end:{f}" for f in correr_ctest(build, [t])]:
                             break
-                    cuenta["end-to-end"] += bool(caidos)
+                    cuenta["end-to-end"] += bool(caidos) and cambiados != set()
         finally:
             archivo.write_text(texto, encoding="utf-8")
         cuenta["faults"] += 1
-        print(f"{n:3} {ruta}: {' '.join(caidos) or 'SURVIVED'}", flush=True)
-    construir(todo=extremo)
+        print(f"{n:3} {nombre}: {' '.join(caidos) or 'SURVIVED'}", flush=True)
+    construir(todo=extremo or bool(desde))
+    contadas = cuenta["faults"] - cuenta["equivalent"] - cuenta["not built"]
     atrapados = cuenta["fast"] + cuenta["end-to-end"]
-    print(f"faults: {cuenta['faults']}; caught by the unit, window, launcher and beep tests: {cuenta['fast']}"
+    print(f"faults: {cuenta['faults']}"
+          + (f" (not built: {cuenta['not built']}; equivalent: {cuenta['equivalent']}; counted: {contadas})" if desde else "")
+          + f"; caught by the unit, window, launcher and beep tests: {cuenta['fast']}"
           + (f"; by the end-to-end tests, of those left: {cuenta['end-to-end']}" if extremo else "")
-          + f"; survived: {cuenta['faults'] - atrapados}")
+          + f"; survived: {contadas - atrapados}"
+          + (f"; score {100 * atrapados / contadas:.1f} %" if contadas else ""))
 
 
 if __name__ == "__main__":
