@@ -18,7 +18,8 @@ configured without optimisation, so that a fault costs seconds to rebuild.
 
 With --desde, the faults are made mechanically instead (scripts/operadores.py) on the C++ lines of
 src/ changed since COMMIT: every candidate is listed with --listar; a run draws N of them (100 by
-default) with the seed S (1 by default), printed, and tries each one like a hand-written fault. A
+default) with the seed S (1 by default), printed, and tries each one like a hand-written fault
+(`lineas:N,M` keeps those of the draw). A
 fault that does not build, or that leaves every program byte-identical (equivalent), is not counted.
 """
 import hashlib
@@ -118,11 +119,14 @@ def faltas_a_mano(filtro):
             yield n, ruta, texto.replace(original, cambio), ""
 
 
-def faltas_mecanicas(desde, muestra, semilla):
+def faltas_mecanicas(desde, muestra, semilla, filtro):
     todos = operadores.candidatos(RAIZ, desde)
     print(f"mechanical faults on the C++ lines of src/ changed since {desde}: {len(todos)} candidates; "
           f"{min(muestra, len(todos))} drawn with seed {semilla}", flush=True)
+    elegidas = {int(k) for k in filtro[7:].split(",")} if filtro.startswith("lineas:") else set()
     for k, (ruta, n, operador, antes, despues) in enumerate(random.Random(semilla).sample(todos, min(muestra, len(todos))), 1):
+        if elegidas and k not in elegidas:
+            continue
         lineas = (RAIZ / ruta).read_text(encoding="utf-8").split("\n")
         if lineas[n - 1] != antes:
             yield k, f"{ruta}:{n}", None, "the line has changed since the draw"
@@ -159,7 +163,7 @@ def main():
         sys.exit("the unchanged code does not build")
     limpio = huella(build, vigilados)
     cuenta = {"faults": 0, "fast": 0, "end-to-end": 0, "equivalent": 0, "not built": 0}
-    faltas = faltas_mecanicas(desde, int(opcion("--muestra", "100")), int(opcion("--semilla", "1"))) if desde \
+    faltas = faltas_mecanicas(desde, int(opcion("--muestra", "100")), int(opcion("--semilla", "1")), filtro) if desde \
         else faltas_a_mano(filtro)
     for n, nombre, cambiado, motivo in faltas:
         archivo = RAIZ / nombre.split(":")[0]
