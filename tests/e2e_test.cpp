@@ -56,7 +56,8 @@ QString arrancar(QProcess& juego, const QString& programa, const fs::path& dir,
     juego.setProcessEnvironment(env);
     juego.setWorkingDirectory(QString::fromStdString(dir.string()));
     juego.setProcessChannelMode(QProcess::ForwardedChannels);
-    juego.start(programa, {});
+    // The game reads no command line: arguments Qt itself would act on change nothing.
+    juego.start(programa, {"-platform", "offscreen", "-reverse"});
     return juego.waitForStarted(5000) ? esperarVentana("Gemelario") : QString();
 }
 

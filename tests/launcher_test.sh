@@ -38,17 +38,22 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 [ -s "$tmp/recibido" ] || falla "with SIGCHLD ignored the opener was not started"
 
 # When the site cannot be opened: one line on stderr, the same words in the desktop's message box
-# (a stand-in dialog tool, the only one on the PATH, records what it is asked to show), and a
-# non-zero status. An opener that fails half a second late still counts as failing; on Wayland
-# alone the box is still shown; each tool is asked for an error box with Spanish words.
-for caso in "falla|zenity|DISPLAY=:99|exit 3|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 3).|--error" \
-            "lenta|kdialog|DISPLAY=:99|/bin/sleep 0.5; exit 4|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 4).|--error" \
+# (stand-in dialog tools, the only ones on the PATH, record which of them was asked to show what,
+# as the box closes, a moment later: the launcher waits for it),
+# and a non-zero status. The box is the first tool there is of zenity, kdialog and xmessage (listed
+# in that order here, the first one expected). An opener that fails half a second late still counts
+# as failing; on Wayland alone the box is still shown; each tool is asked for an error box titled
+# WebCorvantiso, with Spanish words.
+for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 3).|--error" \
+            "lenta|kdialog xmessage|DISPLAY=:99|/bin/sleep 0.5; exit 4|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 4).|--error" \
             "sinabridor|xmessage|WAYLAND_DISPLAY=wayland-9||falta xdg-open; instala el paquete xdg-utils|Aceptar:0" \
             "/nonexistent||DISPLAY=:99||falta xdg-open|"; do
-  IFS='|' read -r dir herramienta pantalla abridor motivo tipo <<<"$caso"
+  IFS='|' read -r dir herramientas pantalla abridor motivo tipo <<<"$caso"
   if [[ $dir != /* ]]; then
     dir="$tmp/$dir" && mkdir -p "$dir"
-    printf '#!/bin/sh\nprintf "%%s\\n" "$@" > "%s"\n' "$tmp/caja" > "$dir/$herramienta" && chmod +x "$dir/$herramienta"
+    for h in $herramientas; do
+      printf '#!/bin/sh\n/bin/sleep 0.2; { echo %s; printf "%%s\\n" "$@"; } > "%s"\n' "$h" "$tmp/caja" > "$dir/$h" && chmod +x "$dir/$h"
+    done
     [ -z "$abridor" ] || { printf '#!/bin/sh\n%s\n' "$abridor" > "$dir/xdg-open" && chmod +x "$dir/xdg-open"; }
   fi
   rm -f "$tmp/caja"
@@ -58,9 +63,11 @@ for caso in "falla|zenity|DISPLAY=:99|exit 3|el escritorio no ha encontrado con 
   [ -z "$salida" ] || falla "$dir: wrote to standard output: $salida"
   esperado="No se ha podido abrir la web de Corvantiso (https://www.corvantiso.example/): $motivo"
   [[ $(cat "$tmp/error") == "webcorvantiso: $esperado"* && $(wc -l < "$tmp/error") -eq 1 ]] || falla "$dir: stderr says: $(cat "$tmp/error")"
-  if [ -n "$herramienta" ]; then
-    grep -qF -- "$esperado" "$tmp/caja" 2>/dev/null || falla "$herramienta: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
-    grep -qx -- "$tipo" "$tmp/caja" 2>/dev/null || falla "$herramienta: not an error box with $tipo"
+  if [ -n "$herramientas" ]; then
+    [ "$(head -1 "$tmp/caja" 2>/dev/null)" = "${herramientas%% *}" ] || falla "$herramientas: the box was shown by $(head -1 "$tmp/caja" 2>/dev/null)"
+    grep -qF -- "$esperado" "$tmp/caja" 2>/dev/null || falla "$herramientas: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
+    grep -qx -- "$tipo" "$tmp/caja" 2>/dev/null || falla "$herramientas: not an error box with $tipo"
+    grep -qxE -- '(--title=)?WebCorvantiso' "$tmp/caja" 2>/dev/null || falla "$herramientas: the box is not titled WebCorvantiso"
   fi
 done
 

@@ -1,7 +1,8 @@
-// Valor.dat as read from any content, and the key image's secret draw.
+// Valor.dat as read from any content, the key image's secret draw and the pictures' words.
 #include "AzarMezclado.h"
 #include "DirectorioTemporal.h"
 #include "Falsos.h"
+#include "Imagenes.h"
 #include "ValorDat.h"
 #include "frmClave.h"
 
@@ -59,4 +60,12 @@ TEST(frmClave, TheSecretDrawIsUniformOverTheTwelveAndReplacesAClickedChoice) {
         for (const auto& [imagen, n] : veces) chi += (n - sorteos / 12.0) * (n - sorteos / 12.0) / (sorteos / 12.0);
         EXPECT_LT(chi, 31.26) << "avance " << avance;
     }
+}
+
+TEST(Imagenes, EachPictureIsSaidByItsSpanishWord) {
+    // What a screen reader says as a picture turns; a name that is no picture of the game, as it is.
+    std::string dichas;
+    for (int i = 1; i <= kImagenes; ++i) dichas += PalabraDeImagen(TablaImagenes()[i]) + "|";
+    EXPECT_EQ(dichas + PalabraDeImagen("otra.bmp"), "cataplás|seta|hamburguesa|caja fuerte|castillo|coche|cohete|exprimidora|"
+                                                    "libreta|portería|mochila|raqueta de tenis|otra.bmp");
 }

@@ -1,4 +1,6 @@
-// The real seams: the exposure wait's real time and CPU use, and the system clock.
+// The real seams: the exposure wait's real time and CPU use, the system clock, the game's folder.
+#include "DirectorioDeJuego.h"
+#include "DirectorioTemporal.h"
 #include "EsperaReal.h"
 #include "RelojSistema.h"
 
@@ -41,4 +43,21 @@ TEST(RelojSistema, ReadsTheLocalTimeOfDayToTheSecondAndTheDate) {
         return;
     }
     FAIL() << "the second never held still";
+}
+
+TEST(DirectorioDeJuego, TheCurrentFolderWhenItHoldsAGameFileElseThePlayersDataFolderMadeAtFirstStart) {
+    // (what the current folder holds, XDG_DATA_HOME, HOME) → the folder chosen, from the scratch root
+    const std::tuple<std::string, std::string, std::string, std::string> casos[] = {
+        {"Valor.dat", "/xdg", "/casa", "actual"},          {"seta.bmp", "", "/casa", "actual"},
+        {"seta.bmp.bak", "/xdg", "/casa", "xdg/gemelario"}, {"", "", "/casa", "casa/.local/share/gemelario"},
+        {"", "xdg-relativa", "/casa", "casa/.local/share/gemelario"}};
+    for (const auto& [archivo, xdg, home, elegida] : casos) {
+        prueba::DirectorioTemporal raiz;
+        std::filesystem::create_directory(raiz.ruta / "actual");
+        if (!archivo.empty()) raiz.escribir("actual/" + archivo, "");
+        const auto absoluta = [&](const std::string& r) { return r.starts_with('/') ? raiz.ruta.string() + r : r; };
+        const DirectorioElegido d = ElegirDirectorio({raiz.ruta / "actual", absoluta(xdg), absoluta(home)}, {"Gemelario.rnd", "Valor.dat", "seta.bmp"});
+        EXPECT_EQ(d.ruta, raiz.ruta / elegida) << archivo << " " << xdg;
+        EXPECT_TRUE(std::filesystem::is_directory(raiz.ruta / elegida)) << elegida;
+    }
 }

@@ -14,10 +14,9 @@ namespace gemelario::ventanas {
 // ends a browser that xdg-open still waits for.
 void AbridorWebQt::abrir(const std::string& direccion) {
     const QString url = QString::fromStdString(direccion);
-    auto decir = [this, url](const QString& porque) {
-        const QString texto = "No se ha podido abrir " + url + " en el navegador: " + porque;
-        if (avisar) avisar(texto);
-        else MostrarAviso(QApplication::activeWindow(), texto, QStringLiteral("Gemelario"));
+    auto decir = [url](const QString& porque) {
+        MostrarAviso(QApplication::activeWindow(), "No se ha podido abrir " + url + " en el navegador: " + porque,
+                     QStringLiteral("Gemelario"));
     };
     const QString abridor = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (abridor.isEmpty()) {

@@ -3,17 +3,11 @@
 
 #include "Plataforma.h"
 
-#include <QString>
-
-#include <functional>
-
 namespace gemelario::ventanas {
 
+// When the desktop cannot open the address, a message box says so.
 class AbridorWebQt final : public AbridorWeb {
 public:
-    // Said when the desktop cannot open the address; a message box unless a test takes it.
-    std::function<void(const QString& texto)> avisar;
-
     void abrir(const std::string& direccion) override;
 };
 

@@ -199,7 +199,7 @@ void VentanaPrincipal::abrirModal(Modal ventana) {
     actualizarAccesibles();
     // The last pair is heard before the record window takes over (a screen reader would cut it
     // short to read the new window): the game holds, alive, for as long as the words take.
-    if (ventana == Modal::DiezPrimeros && QAccessible::isActive() && !ultimoAnuncio_.isEmpty())
+    if (ventana == Modal::DiezPrimeros && hayLector() && !ultimoAnuncio_.isEmpty())
         EsperaViva().esperar(static_cast<std::int32_t>(std::min<qsizetype>(ultimoAnuncio_.size() * 80, 4000)) * 20'000);
     const auto it = modales_.find(ventana);
     if (it != modales_.end() && it->second) it->second();

@@ -6,6 +6,7 @@
 #include "Renderizador.h"
 #include "VentanaGemelario.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 
 #include <array>
@@ -36,6 +37,8 @@ public:
     void mostrarCentrada();
     // Seam for a test: the message box.
     std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;
+    // Whether a screen reader listens (Qt's own test, unless a test stands in for the reader).
+    std::function<bool()> hayLector = &QAccessible::isActive;
 
     // VentanaGemelario
     void ponerImagen(int i, const std::string& archivo) override;

@@ -34,13 +34,15 @@ std::string variable(const char* nombre) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int, char** argv) {
     using namespace gemelario;
     if (const std::string problema = ventanas::ProblemaDePantalla(); !problema.empty()) {
         std::fprintf(stderr, "%s\n", problema.c_str());
         return 1;
     }
-    QApplication aplicacion(argc, argv);
+    // The game reads no command line, nor does Qt (-platform, -reverse, -style, …): only its name.
+    int soloElNombre = 1;
+    QApplication aplicacion(soloElNombre, argv);
     QApplication::setApplicationName("Gemelario");
     // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
     QGuiApplication::setDesktopFileName(QStringLiteral("example.corvantiso.Gemelario"));
