@@ -43,12 +43,31 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 # and a non-zero status. The box is the first tool there is of zenity, kdialog and xmessage (listed
 # in that order here, the first one expected). An opener that fails half a second late still counts
 # as failing; on Wayland alone the box is still shown; each tool is asked for an error box titled
-# WebCorvantiso, with Spanish words.
+# WebCorvantiso, with Spanish words. A system that cannot start a process (the launcher's fork or
+# its child's refused once, through a preloaded stand-in for fork) is a failure too.
+cat > "$tmp/fork.c" <<'C'
+#define _GNU_SOURCE
+#include <dlfcn.h>
+#include <errno.h>
+#include <stdlib.h>
+#include <unistd.h>
+static int generacion, fallado;  /* forks between this process and the launcher; one refused */
+__attribute__((constructor)) static void solo_aqui(void) { unsetenv("LD_PRELOAD"); }  /* not in what it starts */
+pid_t fork(void) {
+    if (!fallado && generacion == atoi(getenv("FORK_QUE_FALLA"))) return fallado = 1, errno = EAGAIN, -1;
+    const pid_t p = ((pid_t(*)(void))dlsym(RTLD_NEXT, "fork"))();
+    if (p == 0) ++generacion;
+    return p;
+}
+C
+cc -shared -fPIC -o "$tmp/fork.so" "$tmp/fork.c" -ldl || falla "the fork stand-in does not build"
 for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 3).|--error" \
             "lenta|kdialog xmessage|DISPLAY=:99|/bin/sleep 0.5; exit 4|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 4).|--error" \
             "sinabridor|xmessage|WAYLAND_DISPLAY=wayland-9||falta xdg-open; instala el paquete xdg-utils|Aceptar:0" \
-            "/nonexistent||DISPLAY=:99||falta xdg-open|"; do
-  IFS='|' read -r dir herramientas pantalla abridor motivo tipo <<<"$caso"
+            "/nonexistent||DISPLAY=:99||falta xdg-open|" \
+            "sinfork|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|0" \
+            "sinnieto|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|1"; do
+  IFS='|' read -r dir herramientas pantalla abridor motivo tipo fork <<<"$caso"
   if [[ $dir != /* ]]; then
     dir="$tmp/$dir" && mkdir -p "$dir"
     for h in $herramientas; do
@@ -57,7 +76,8 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
     [ -z "$abridor" ] || { printf '#!/bin/sh\n%s\n' "$abridor" > "$dir/xdg-open" && chmod +x "$dir/xdg-open"; }
   fi
   rm -f "$tmp/caja"
-  salida=$(env -u DISPLAY -u WAYLAND_DISPLAY "$pantalla" PATH="$dir" "$lanzador" 2>"$tmp/error")
+  precarga=() && [ -z "$fork" ] || precarga=(LD_PRELOAD="$tmp/fork.so" FORK_QUE_FALLA="$fork")
+  salida=$(env -u DISPLAY -u WAYLAND_DISPLAY "$pantalla" PATH="$dir" "${precarga[@]}" "$lanzador" 2>"$tmp/error")
   estado=$?
   [ "$estado" -ne 0 ] || falla "$dir: the site was not opened, yet exit status 0"
   [ -z "$salida" ] || falla "$dir: wrote to standard output: $salida"

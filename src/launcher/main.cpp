@@ -7,7 +7,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -104,7 +103,7 @@ int main() {
     const std::string abridor = buscarEnPath("xdg-open");
     if (abridor.empty()) return fallar("falta xdg-open; instala el paquete xdg-utils.");
     const pid_t hijo = ::fork();
-    if (hijo < 0) return fallar(std::strerror(errno));
+    if (hijo < 0) return fallar("no se ha podido iniciar xdg-open.");
     if (hijo == 0) vigilarAbridor(abridor);
     int estado = 0;
     while (::waitpid(hijo, &estado, 0) < 0) {
