@@ -6,7 +6,8 @@
     scripts/mutantes.py --desde COMMIT --listar
 
 Each line of scripts/mutantes.txt is one fault: `path: original => replacement` (`⏎` stands for a
-line break; the original must occur exactly once in the file); FILTER keeps the lines that contain
+line break; the original must occur exactly once in the file), with ` @@ test …` the ctest tests
+to run whatever the fault changed (a fault in what is installed, not in a program); FILTER keeps the lines that contain
 it, with `desde:N` the lines from N on, with `lineas:N,M,…` those lines. For each fault the file is
 edited, the programs are rebuilt and the tests run, and the file is put back. Each test runs when
 the fault changed its program (a program built the same as the one that passed would pass again):
@@ -56,10 +57,11 @@ def leer_mutantes(filtro):
         if not linea.strip() or linea.startswith("#") or n < desde or (lineas and n not in lineas):
             continue
         ruta, resto = linea.split(": ", 1)
+        resto, _, forzadas = resto.partition(" @@ ")
         original, cambio = resto.split(" => ", 1)
         if filtro and not desde and not lineas and filtro not in linea:
             continue
-        yield n, ruta, original.replace("⏎", "\n"), cambio.replace("⏎", "\n")
+        yield n, ruta, original.replace("⏎", "\n"), cambio.replace("⏎", "\n"), forzadas.split()
 
 
 def huella(build, programas):
@@ -111,12 +113,12 @@ def opcion(nombre, defecto=None):
 
 
 def faltas_a_mano(filtro):
-    for n, ruta, original, cambio in leer_mutantes(filtro):
+    for n, ruta, original, cambio, forzadas in leer_mutantes(filtro):
         texto = (RAIZ / ruta).read_text(encoding="utf-8")
         if texto.count(original) != 1:
             yield n, ruta, None, f"the original occurs {texto.count(original)} times"
         else:
-            yield n, ruta, texto.replace(original, cambio), ""
+            yield n, ruta, texto.replace(original, cambio), forzadas
 
 
 def faltas_mecanicas(desde, muestra, semilla, filtro):
@@ -132,7 +134,7 @@ def faltas_mecanicas(desde, muestra, semilla, filtro):
             yield k, f"{ruta}:{n}", None, "the line has changed since the draw"
             continue
         lineas[n - 1] = despues
-        yield k, f"{ruta}:{n} {operador}: {despues.strip()}", "\n".join(lineas), ""
+        yield k, f"{ruta}:{n} {operador}: {despues.strip()}", "\n".join(lineas), []
 
 
 def main():
@@ -167,6 +169,17 @@ def main():
         else faltas_a_mano(filtro)
     for n, nombre, cambiado, motivo in faltas:
         archivo = RAIZ / nombre.split(":")[0]
+        if cambiado is not None and motivo:  # a fault outside the programs: the tests it names, built whole
+            texto = archivo.read_text(encoding="utf-8")
+            try:
+                archivo.write_text(cambiado, encoding="utf-8")
+                caidos = ["DOES NOT BUILD"] if construir(todo=True) else correr_ctest(build, motivo)
+            finally:
+                archivo.write_text(texto, encoding="utf-8")
+            cuenta["faults"] += 1
+            cuenta["fast"] += bool(caidos)
+            print(f"{n:3} {nombre}: {' '.join(caidos) or 'SURVIVED'}", flush=True)
+            continue
         if cambiado is None:
             print(f"{n:3} {nombre}: {motivo}", flush=True)
             continue

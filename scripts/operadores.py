@@ -22,7 +22,7 @@ PALABRAS_CLAVE = {"if", "while", "for", "switch", "return", "sizeof", "catch", "
 
 def lineas_cambiadas(raiz, desde):
     """{path: set of line numbers} of the C++ lines under src/ that differ from commit `desde`."""
-    diff = subprocess.run(["git", "-C", str(raiz), "diff", "-U0", desde, "--", "src"], capture_output=True,
+    diff = subprocess.run(["git", "-C", str(raiz), "diff", "-M", "-U0", desde, "--", "src"], capture_output=True,
                           text=True, check=True).stdout
     cambiadas, ruta = {}, None
     for linea in diff.splitlines():

@@ -87,7 +87,7 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
     [ "$(head -1 "$tmp/caja" 2>/dev/null)" = "${herramientas%% *}" ] || falla "$herramientas: the box was shown by $(head -1 "$tmp/caja" 2>/dev/null)"
     grep -qF -- "$esperado" "$tmp/caja" 2>/dev/null || falla "$herramientas: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
     grep -qx -- "$tipo" "$tmp/caja" 2>/dev/null || falla "$herramientas: not an error box with $tipo"
-    grep -qxE -- '(--title=)?WebCorvantiso' "$tmp/caja" 2>/dev/null || falla "$herramientas: the box is not titled WebCorvantiso"
+    tr '\n' ' ' < "$tmp/caja" | grep -qE -- ' (--title=|--title |-title )WebCorvantiso ' || falla "$herramientas: the box is not titled WebCorvantiso"
   fi
 done
 

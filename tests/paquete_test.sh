@@ -10,7 +10,13 @@ contenido=$(dpkg-deb -c "$deb")
 for f in ./usr/games/gemelario ./usr/games/webcorvantiso ./usr/share/doc/gemelario/changelog.Debian.gz; do
   grep -qF " $f" <<<"$contenido" || falla "the package lacks $f"
 done
-for d in libqt6widgets6 qt6-translations-l10n; do dpkg-deb -f "$deb" Depends | grep -q "$d" || falla "$d is not among its dependencies"; done
+# It pulls in Qt 6, Qt's Spanish, the fonts the windows use and xdg-utils; it recommends the beep's
+# sound theme and backend, Qt's Wayland platform and a dialog tool for webcorvantiso's message box.
+for campo_paquete in Depends:libqt6widgets6 Depends:qt6-translations-l10n Depends:xdg-utils Depends:fonts-liberation \
+                     Depends:fonts-comic-neue Depends:fonts-dejavu-core Recommends:sound-theme-freedesktop \
+                     Recommends:libcanberra-pulse Recommends:qt6-wayland "Recommends:zenity | kdialog | x11-utils"; do
+  dpkg-deb -f "$deb" "${campo_paquete%%:*}" | grep -qF "${campo_paquete#*:}" || falla "${campo_paquete#*:} is not in $(dpkg-deb -f "$deb" "${campo_paquete%%:*}")"
+done
 lintian --pedantic --suppress-tags initial-upload-closes-no-bugs --fail-on error,warning,info,pedantic "$deb" \
   || falla "lintian reports tags"
 # Built hardened: full RELRO with immediate binding, PIE, the stack protector and fortified calls.

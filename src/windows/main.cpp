@@ -18,6 +18,7 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -34,14 +35,14 @@ std::string variable(const char* nombre) {
 
 } // namespace
 
-int main(int, char** argv) {
+int main(int argc, char** argv) {
     using namespace gemelario;
     if (const std::string problema = ventanas::ProblemaDePantalla(); !problema.empty()) {
         std::fprintf(stderr, "%s\n", problema.c_str());
         return 1;
     }
     // The game reads no command line, nor does Qt (-platform, -reverse, -style, …): only its name.
-    int soloElNombre = 1;
+    int soloElNombre = std::min(argc, 1);
     QApplication aplicacion(soloElNombre, argv);
     QApplication::setApplicationName("Gemelario");
     // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
