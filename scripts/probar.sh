@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: first the normal build (window tests offscreen, the
 # end-to-end tests under Xvfb, with and without a window manager, and on an installed copy), then
-# the Debian package, then the same suite built with clang under AddressSanitizer and
-# UndefinedBehaviorSanitizer, with the fuzzers running a few seconds each.
+# the play command as a player runs it, then the Debian package, then the same suite built with
+# clang under AddressSanitizer and UndefinedBehaviorSanitizer, with the fuzzers running a few
+# seconds each.
 set -euo pipefail
 raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$raiz/scripts/compilar.sh"
 (cd "$raiz/build" && ctest --output-on-failure -j2)
+
+# The play command, as a player runs it.
+bash "$raiz/tests/jugar_test.sh"
 
 # The Debian package, built as a release and checked with lintian.
 "$raiz/scripts/empaquetar.sh"
