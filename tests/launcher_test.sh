@@ -71,7 +71,7 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
   if [[ $dir != /* ]]; then
     dir="$tmp/$dir" && mkdir -p "$dir"
     for h in $herramientas; do
-      printf '#!/bin/sh\n/bin/sleep 0.2; { echo %s; printf "%%s\\n" "$@"; } > "%s"\n' "$h" "$tmp/caja" > "$dir/$h" && chmod +x "$dir/$h"
+      printf '#!/bin/sh\nexec >/dev/null; /bin/sleep 0.2; { echo %s; printf "%%s\\n" "$@"; } > "%s"\n' "$h" "$tmp/caja" > "$dir/$h" && chmod +x "$dir/$h"
     done
     [ -z "$abridor" ] || { printf '#!/bin/sh\n%s\n' "$abridor" > "$dir/xdg-open" && chmod +x "$dir/xdg-open"; }
   fi
