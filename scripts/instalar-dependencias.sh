@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquetes=(
   cmake ninja-build g++ make pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev qt6-translations-l10n qt6-l10n-tools
+  qt6-base-dev qt6-svg-dev qt6-tools-dev libgl-dev libxcb1-dev qt6-translations-l10n qt6-l10n-tools
   libcanberra-dev libcanberra-pulse sound-theme-freedesktop
   fonts-liberation fonts-comic-neue fonts-dejavu-core
 )

@@ -64,10 +64,15 @@ struct Ventanas {
 } // namespace
 
 TEST(Tiempo, TheTableFormAndTheTimeOrder) {
-    for (const auto& [tiempo, texto] : {std::pair{"00:01:08", " 1m 8s"}, {"00:00:59", " 59s"}, {"00:59:59", " 59m 59s"},
-                                        {"00:10:00", " 10m 0s"}, {"01:02:03", " 2m 3s"}, {"01:00:05", " 5s"},
-                                        {"00:01:25   ", " 1m 25s"}, {"basura", ""}})
+    // (stored, shown in the table, as a screen reader says it)
+    for (const auto& [tiempo, texto, dicho] :
+         {std::tuple{"00:01:08", " 1m 8s", "1 minuto 8 segundos"}, {"00:00:59", " 59s", "59 segundos"},
+          {"00:59:59", " 59m 59s", "59 minutos 59 segundos"}, {"00:10:00", " 10m 0s", "10 minutos 0 segundos"},
+          {"01:02:03", " 2m 3s", "2 minutos 3 segundos"}, {"01:00:05", " 5s", "5 segundos"}, {"00:01:01", " 1m 1s", "1 minuto 1 segundo"},
+          {"00:01:25   ", " 1m 25s", "1 minuto 25 segundos"}, {"basura", "", ""}}) {
         EXPECT_EQ(TextoTiempo(tiempo), texto) << tiempo << " (hours are ignored, padding is no part of it)";
+        EXPECT_EQ(TiempoDicho(texto), dicho) << texto;
+    }
     // (new, stored, beats): strictly earlier beats, equal does not; texts are brought to hh:mm:ss first.
     for (const auto& [nuevo, guardado, gana] : {std::tuple{"00:02:14", "00:02:15", true}, {"00:02:15", "00:02:15", false},
                                                 {"00:02:16", "00:02:15", false}, {"00:00:09", "0:1:0", true},

@@ -6,7 +6,8 @@
 #include "FinDeSesion.h"
 #include "LayoutsDialogos.h"
 #include "Modales.h"
-#include "Pantalla.h"
+#include "Aviso.h"
+#include "Traduccion.h"
 #include "VentanaPrincipal.h"
 
 #include <QtPrintSupport>
@@ -581,7 +582,7 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
 
 TEST_F(Dialogos, TheEndOfTheSessionStoresATypedNameThenEndsTheProgram) {
     int terminaciones = 0;
-    VigilarFinDeSesion(*qApp, [&] { ++terminaciones; });
+    VigilarFinDeSesion(*qApp, GuardarDialogosAbiertos, [&] { ++terminaciones; });
     juego->Total = "00:00:42";
     for (const auto& [nombre, senal] : {std::pair{"", SIGHUP}, std::pair{"Ana", SIGTERM}}) {
         auto v = CrearDiezPrimeros(contexto);

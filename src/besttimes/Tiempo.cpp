@@ -71,4 +71,25 @@ bool Supera(std::string_view nuevo, std::string_view guardado) {
     return *a < *b;
 }
 
+std::string TiempoDicho(std::string_view forma) {
+    std::string dicho;
+    while (!forma.empty()) {
+        const std::size_t inicio = forma.find_first_not_of(' ');
+        if (inicio == std::string_view::npos) break;
+        forma.remove_prefix(inicio);
+        const std::string_view palabra = forma.substr(0, forma.find(' '));
+        forma.remove_prefix(palabra.size());
+        const std::string_view numero = palabra.substr(0, palabra.size() - 1);
+        const bool medida = palabra.size() > 1 && (palabra.back() == 'm' || palabra.back() == 's') &&
+                            numero.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!dicho.empty()) dicho += ' ';
+        if (!medida) {
+            dicho += palabra;
+            continue;
+        }
+        dicho += std::string(numero) + (palabra.back() == 'm' ? " minuto" : " segundo") + (numero == "1" ? "" : "s");
+    }
+    return dicho;
+}
+
 } // namespace gemelario

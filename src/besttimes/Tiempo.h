@@ -20,6 +20,10 @@ std::string NormalizarHora(std::string_view texto);
 // The table's display form: " 1m 8s", " 59s". The hours are ignored. Empty for a non-time.
 std::string TextoTiempo(std::string_view tiempo);
 
+// The display form as a screen reader says it: "1m 8s" is "1 minuto 8 segundos", " 1s" "1 segundo";
+// any other word as it is.
+std::string TiempoDicho(std::string_view forma);
+
 // True when `nuevo` beats `guardado`: strictly earlier. A stored text that is not a time
 // ranks after every time; a `nuevo` that is not a time beats nothing.
 bool Supera(std::string_view nuevo, std::string_view guardado);

@@ -2,12 +2,12 @@
 // logic and loaded; then shown modally over the main window.
 #include "Modales.h"
 
-#include "Accesibilidad.h"
+#include "Anuncio.h"
 #include "Controles.h"
 #include "Imagenes.h"
+#include "Tiempo.h"
 
 #include <QKeyEvent>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -27,16 +27,6 @@ void botones(VentanaDialogo& d, Logica& l, std::map<std::string, void (Logica::*
     d.alClic = [&l, m = std::move(manejadores)](const std::string& control, int) {
         if (const auto it = m.find(control); it != m.end()) (l.*(it->second))();
     };
-}
-
-// "1m 8s" as it is said: "1 minuto 8 segundos".
-QString tiempoDicho(QString t) {
-    t = t.simplified();
-    t.replace(QRegularExpression(QStringLiteral("\\b1m\\b")), QStringLiteral("1 minuto"));
-    t.replace(QRegularExpression(QStringLiteral("(\\d+)m\\b")), QStringLiteral("\\1 minutos"));
-    t.replace(QRegularExpression(QStringLiteral("\\b1s\\b")), QStringLiteral("1 segundo"));
-    t.replace(QRegularExpression(QStringLiteral("(\\d+)s\\b")), QStringLiteral("\\1 segundos"));
-    return t;
 }
 
 // The best-times table heard a place at a time: the arrows (Home, End) move through the ten places,
@@ -64,7 +54,7 @@ public:
             auto* e = qobject_cast<Etiqueta*>(d_.control(columna, fila_));
             return e ? e->texto().simplified() : QString();
         };
-        Anunciar(objeto, QStringLiteral("Puesto %1: %2, %3, %4").arg(fila_).arg(tiempoDicho(texto("lblTiempo")), texto("lblNombre"), texto("lblFecha")));
+        Anunciar(objeto, QStringLiteral("Puesto %1: %2, %3, %4").arg(fila_).arg(QString::fromStdString(TiempoDicho(texto("lblTiempo").toStdString())), texto("lblNombre"), texto("lblFecha")));
         return true;
     }
 

@@ -2,23 +2,20 @@
 // to the window's logic, shown modally.
 #include "VentanaDialogo.h"
 
-#include "Accesibilidad.h"
+#include "Aviso.h"
+#include "Centrado.h"
 #include "Controles.h"
-#include "Pantalla.h"
+#include "ControlesAccesibles.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <QApplication>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace gemelario::ventanas {
 
@@ -142,30 +139,6 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
     MostrarAviso(isVisible() || !parentWidget() ? this : parentWidget(), t, ti);
 }
 
-void VentanaDialogo::imprimir() {
-    QPrinter impresora(QPrinter::HighResolution);
-    // The job's name, as the print queue lists it and as "print to file" suggests the file.
-    impresora.setDocName(QStringLiteral("Gemelario - ") + windowTitle());
-    const bool elegida = elegirImpresora ? elegirImpresora(impresora)
-                                         : QPrintDialog(&impresora, this).exec() == QDialog::Accepted;
-    if (!elegida) return;  // cancelled: nothing printed, nothing said
-    QPainter p;
-    if (!p.begin(&impresora)) {
-        mensaje("No se ha podido imprimir la tabla: la impresora no se ha podido abrir.", "Gemelario");
-        return;
-    }
-    // One page: the window drawn anew for the printer, at its resolution, as wide as the printable
-    // area (or as high, for a page too short), whatever the screen's scale.
-    const QRect pagina = p.viewport();
-    const QSizeF ventana = superficie_->size();
-    const qreal escala = std::min(pagina.width() / ventana.width(), pagina.height() / ventana.height());
-    p.translate(pagina.topLeft());
-    p.scale(escala, escala);
-    // Qt draws the window for the printer through pixels of the printer's resolution, not the screen's.
-    superficie_->render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    p.end();
-}
-
 void VentanaDialogo::cerrar() { close(); }
 
 void VentanaDialogo::closeEvent(QCloseEvent* e) {
@@ -180,5 +153,10 @@ void VentanaDialogo::closeEvent(QCloseEvent* e) {
 }
 
 void VentanaDialogo::reject() { close(); }
+
+void GuardarDialogosAbiertos() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<VentanaDialogo*>(w); d && d->alTerminarSesion) d->alTerminarSesion();
+}
 
 } // namespace gemelario::ventanas

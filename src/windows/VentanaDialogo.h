@@ -70,4 +70,7 @@ private:
     bool cerrando_ = false;
 };
 
+// Every open dialog's unsaved work stored (the record window's typed name), as the session ends.
+void GuardarDialogosAbiertos();
+
 } // namespace gemelario::ventanas

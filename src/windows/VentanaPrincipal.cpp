@@ -1,11 +1,13 @@
 // frmGemelario on screen: the Qt main window built from its layout, routing events to the board.
 #include "VentanaPrincipal.h"
 
-#include "Accesibilidad.h"
-#include "LayoutGemelario.h"
-#include "Pantalla.h"
+#include "Anuncio.h"
+#include "Aviso.h"
+#include "Centrado.h"
+#include "ControlesAccesibles.h"
 #include "EsperaViva.h"
 #include "Imagenes.h"
+#include "LayoutGemelario.h"
 #include "frmGemelario.h"
 
 #include <QAccessible>

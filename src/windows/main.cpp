@@ -9,9 +9,12 @@
 #include "EsperaViva.h"
 #include "FinDeSesion.h"
 #include "Modales.h"
+#include "Aviso.h"
+#include "Centrado.h"
 #include "Pantalla.h"
 #include "PitidoCanberra.h"
 #include "RelojSistema.h"
+#include "Traduccion.h"
 #include "VentanaPrincipal.h"
 #include "frmClave.h"
 #include "frmGemelario.h"
@@ -88,7 +91,7 @@ int main(int argc, char** argv) {
     const ventanas::Contexto contexto{&ventana, imagenes, ventana, juego, clave, module1, reloj,
                                       azar,     espera,   pitido,  web,   directorio};
     ventanas::RegistrarModales(ventana, contexto);
-    ventanas::VigilarFinDeSesion(aplicacion, [] { QCoreApplication::exit(0); });
+    ventanas::VigilarFinDeSesion(aplicacion, ventanas::GuardarDialogosAbiertos, [] { QCoreApplication::exit(0); });
     juego.Form_Load();
     ventana.mostrarCentrada();
     return QApplication::exec();

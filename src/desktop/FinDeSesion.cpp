@@ -1,8 +1,6 @@
-// The end of the desktop session: the session manager's request to save, SIGTERM or SIGHUP. What an
-// open window holds unsaved is stored; a signal then ends the program.
+// The end of the desktop session: the session manager's request to save, SIGTERM or SIGHUP. What the
+// program holds unsaved is stored; a signal then ends the program.
 #include "FinDeSesion.h"
-
-#include "VentanaDialogo.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -26,20 +24,15 @@ void alRecibirSenal(int) {
 
 } // namespace
 
-void GuardarAntesDeSalir() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<VentanaDialogo*>(w); d && d->alTerminarSesion) d->alTerminarSesion();
-}
-
-void VigilarFinDeSesion(QApplication& aplicacion, std::function<void()> terminar) {
-    QObject::connect(&aplicacion, &QGuiApplication::commitDataRequest, &aplicacion, [](QSessionManager&) { GuardarAntesDeSalir(); });
+void VigilarFinDeSesion(QApplication& aplicacion, std::function<void()> guardar, std::function<void()> terminar) {
+    QObject::connect(&aplicacion, &QGuiApplication::commitDataRequest, &aplicacion, [guardar](QSessionManager&) { guardar(); });
     if (tuberia[0] < 0 && ::pipe2(tuberia, O_CLOEXEC | O_NONBLOCK) != 0) return;
     auto* aviso = new QSocketNotifier(tuberia[0], QSocketNotifier::Read, &aplicacion);
-    QObject::connect(aviso, &QSocketNotifier::activated, &aplicacion, [terminar = std::move(terminar)] {
+    QObject::connect(aviso, &QSocketNotifier::activated, &aplicacion, [guardar, terminar = std::move(terminar)] {
         char c;
         while (::read(tuberia[0], &c, 1) > 0) {
         }
-        GuardarAntesDeSalir();
+        guardar();
         terminar();
     });
     struct sigaction accion {};

@@ -1,7 +1,7 @@
 // Opens a web address in the user's browser through the desktop's standard way.
 #include "AbridorWebQt.h"
 
-#include "Pantalla.h"
+#include "Aviso.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -1,64 +1,20 @@
-// Whether a graphical display is there to open windows on, checked before Qt tries (and aborts).
-#include "Pantalla.h"
+// Windows centred on the screen by their frame, the game's and Qt's own dialogs alike.
+#include "Centrado.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QMessageBox>
-#include <QTranslator>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include <xcb/xcb.h>
 
 namespace gemelario::ventanas {
-namespace {
-
-std::string variable(const char* nombre) {
-    const char* v = std::getenv(nombre);
-    return v ? v : "";
-}
-
-} // namespace
-
-std::string ProblemaDePantalla() {
-    const std::string ayuda = " Ejecútalo desde un escritorio gráfico, o sin pantalla con: xvfb-run ./gemelario";
-    if (!variable("QT_QPA_PLATFORM").empty() || !variable("WAYLAND_DISPLAY").empty()) return {};
-    const std::string display = variable("DISPLAY");
-    if (display.empty()) return "gemelario necesita una pantalla gráfica y DISPLAY no está definida." + ayuda;
-    // A local display ":N" or ":N.M" listens on /tmp/.X11-unix/XN; a remote one is trusted.
-    if (display[0] == ':') {
-        const std::string numero = display.substr(1, display.find('.', 1) - 1);
-        std::error_code ec;
-        if (!std::filesystem::exists("/tmp/.X11-unix/X" + numero, ec))
-            return "gemelario necesita una pantalla gráfica y la pantalla " + display + " no responde." + ayuda;
-    }
-    return {};
-}
-
-bool TraducirQtAlEspanol(QCoreApplication& aplicacion) {
-    const QLocale espanol(QLocale::Spanish, QLocale::Spain);
-    QLocale::setDefault(espanol);
-    auto* traductor = new QTranslator(&aplicacion);
-    bool cargado = traductor->load(espanol, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-                   QCoreApplication::installTranslator(traductor);
-    if (!cargado) delete traductor;
-    // Ours after Qt's: the few texts Qt's catalogue lacks (the print dialog's options).
-    auto* propio = new QTranslator(&aplicacion);
-    if (propio->load(QStringLiteral(":/traducciones/gemelario_qt_es.qm"))) QCoreApplication::installTranslator(propio);
-    else delete propio;
-    return cargado;
-}
 
 namespace {
 
@@ -119,7 +75,6 @@ xcb_atom_t atomoExtensiones() {
     return atomo;
 }
 
-
 void centrarPorMarco(QWidget* ventana) {
     centrarMarco(ventana);
     if (ventana->frameGeometry().size() != ventana->size()) return;  // already framed
@@ -156,12 +111,6 @@ void CentrarEnPantalla(QWidget* ventana) {
 
 void CentrarDialogosDeQt(QCoreApplication& aplicacion) {
     aplicacion.installEventFilter(new CentradorDialogos(&aplicacion));
-}
-
-void MostrarAviso(QWidget* padre, const QString& texto, const QString& titulo) {
-    QMessageBox caja(QMessageBox::Warning, titulo, texto, QMessageBox::Ok, padre);
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
 }
 
 } // namespace gemelario::ventanas
