@@ -87,11 +87,19 @@ QCursor CursorMano() { return QCursor(QPixmap(QStringLiteral(":/incorporados/man
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 
 QImage CargadorImagenes::cargar(const std::string& nombre, qreal escala) const {
+    const auto clave = std::pair{nombre, escala};
+    const auto it = leidas_.find(clave);
+    return it != leidas_.end() ? it->second : leidas_[clave] = leer(nombre, escala);
+}
+
+QImage CargadorImagenes::leer(const std::string& nombre, qreal escala) const {
     // Read the way the game's other files are: a named pipe or a device in a picture's place is
     // never waited on, and the built-in drawing is shown instead.
     const ContenidoArchivo c = LeerArchivo(directorio_ / nombre, kMaximoBytesDibujo);
     if (c.estado == Lectura::Leido && c.tamano <= kMaximoBytesDibujo) {
-        const QImage imagen = QImage::fromData(QByteArray::fromRawData(c.bytes.data(), static_cast<qsizetype>(c.bytes.size())));
+        // Read as the BMP its name says it is: Qt then needs none of its image plugins (guessing the
+        // format would load every one of them to ask).
+        const QImage imagen = QImage::fromData(QByteArray::fromRawData(c.bytes.data(), static_cast<qsizetype>(c.bytes.size())), "BMP");
         if (!imagen.isNull()) return imagen.copy();
     }
     return DibujoIncorporado(nombre, escala);

@@ -10,6 +10,7 @@
 #include "NombresDibujos.h"
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -37,15 +38,18 @@ QImage ImagenDeRecurso(const QString& recurso, qreal escala);
 // The hand-shaped pointer shown over the About window's link picture (hot spot 12, 1).
 QCursor CursorMano();
 
-// Loads pictures by bare name from a directory, each time anew; a missing or unreadable file
-// gives the built-in copy of the same picture.
+// Loads pictures by bare name from a directory, once a run for each name and scale (the board asks
+// for the back 24 times at every deal); a missing or unreadable file gives the built-in copy of the
+// same picture.
 class CargadorImagenes {
 public:
     explicit CargadorImagenes(std::filesystem::path directorio);
     QImage cargar(const std::string& nombre, qreal escala = 1) const;
 
 private:
+    QImage leer(const std::string& nombre, qreal escala) const;
     std::filesystem::path directorio_;
+    mutable std::map<std::pair<std::string, qreal>, QImage> leidas_;
 };
 
 } // namespace gemelario::ventanas
