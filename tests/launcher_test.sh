@@ -44,7 +44,8 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 # in that order here, the first one expected). An opener that fails half a second late still counts
 # as failing; on Wayland alone the box is still shown; each tool is asked for an error box titled
 # WebCorvantiso, with Spanish words. A system that cannot start a process (the launcher's fork or
-# its child's refused once, through a preloaded stand-in for fork) is a failure too.
+# its child's refused once, through a preloaded stand-in for fork), or its child killed, is a
+# failure too.
 cat > "$tmp/fork.c" <<'C'
 #define _GNU_SOURCE
 #include <dlfcn.h>
@@ -66,6 +67,7 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
             "sinabridor|xmessage|WAYLAND_DISPLAY=wayland-9||falta xdg-open; instala el paquete xdg-utils|Aceptar:0" \
             "/nonexistent||DISPLAY=:99||falta xdg-open|" \
             "sinfork|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|0" \
+            "sinvigia|zenity|DISPLAY=:99|kill -9 \$PPID|no se ha podido iniciar xdg-open.|--error" \
             "sinnieto|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|1"; do
   IFS='|' read -r dir herramientas pantalla abridor motivo tipo fork <<<"$caso"
   if [[ $dir != /* ]]; then
