@@ -87,7 +87,9 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
   [[ $(cat "$tmp/error") == "webcorvantiso: $esperado"* && $(wc -l < "$tmp/error") -eq 1 ]] || falla "$dir: stderr says: $(cat "$tmp/error")"
   if [ -n "$herramientas" ]; then
     [ "$(head -1 "$tmp/caja" 2>/dev/null)" = "${herramientas%% *}" ] || falla "$herramientas: the box was shown by $(head -1 "$tmp/caja" 2>/dev/null)"
-    grep -qF -- "$esperado" "$tmp/caja" 2>/dev/null || falla "$herramientas: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
+    texto=$([ "${herramientas%% *}" = zenity ] && echo "--text=")$esperado  # zenity takes its words as --text=
+    dicho=0 && while IFS= read -r l; do [[ $l == "$texto"* ]] && dicho=1; done < "$tmp/caja"
+    [ "$dicho" = 1 ] || falla "$herramientas: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
     grep -qx -- "$tipo" "$tmp/caja" 2>/dev/null || falla "$herramientas: not an error box with $tipo"
     tr '\n' ' ' < "$tmp/caja" | grep -qE -- ' (--title=|--title |-title )WebCorvantiso ' || falla "$herramientas: the box is not titled WebCorvantiso"
   fi

@@ -668,9 +668,12 @@ TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
     eleccion->control("picImagen", 3)->setFocus();
     QTest::keyClick(eleccion->control("picImagen", 3), Qt::Key_Space);
     EXPECT_EQ(clave.clave, "hamburgue.bmp");
-    for (Qt::Key tecla : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Left})
+    for (const auto& [desde, tecla, hasta] : {std::tuple{3, Qt::Key_Right, 4}, {4, Qt::Key_Right, 4}, {4, Qt::Key_Down, 8}, {12, Qt::Key_Down, 12},
+                                              {12, Qt::Key_Up, 8}, {8, Qt::Key_Left, 7}, {5, Qt::Key_Left, 5}, {2, Qt::Key_Up, 2}}) {
+        eleccion->control("picImagen", desde)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), tecla);
-    EXPECT_EQ(QApplication::focusWidget(), eleccion->control("picImagen", 7)) << "3, 4, 4, 8, 12, 12, 8, 7";
+        EXPECT_EQ(QApplication::focusWidget(), eleccion->control("picImagen", hasta)) << "from " << desde << " key " << tecla;
+    }
     QTest::keyClick(eleccion->control("picImagen", 4), Qt::Key_Space);
     EXPECT_EQ(clave.clave, "cajafuerte.bmp");
     for (int i = 1; i <= 12; ++i) EXPECT_EQ(eleccion->como<CajaImagen>("picImagen", i)->borde(), i != 4) << i;
