@@ -445,6 +445,7 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
         EXPECT_EQ(d->windowTitle(), c.titulo);
         EXPECT_EQ(d->superficie()->size(), c.cliente) << c.titulo.toStdString();
         EXPECT_EQ(d->minimumSize(), d->maximumSize()) << "not resizable";
+        EXPECT_LE((d->frameGeometry().center() - d->screen()->availableGeometry().center()).manhattanLength(), 4) << "centred";
         EXPECT_FALSE(d->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
         for (const auto& [control, indice, rectangulo, dice] : c.muestras) {
             QWidget* w = d->control(control, indice);
