@@ -8,9 +8,15 @@
 
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace gemelario::prueba {
+
+// The board's messages as the design words them, written out so a reworded one is caught.
+inline const std::string kFaltanDicho = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
+inline const std::string kFinDicho = "Fin de juego";
+inline const std::string kSinClaveDicho = "Fin de juego sin conseguir la clave";
 
 // The real generator, failing the test (by throwing) when a deal draws far more than any deal needs,
 // so a deal that never ends fails in milliseconds instead of at the test timeout.

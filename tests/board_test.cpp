@@ -15,9 +15,6 @@ using namespace gemelario::prueba;
 
 namespace {
 
-// The messages as the design words them, written out so a reworded one is caught.
-const std::string kFaltanDicho = "Te faltan 2 parejas y aún no has conseguido la clave. Pulsa espacio";
-const std::string kFinDicho = "Fin de juego";
 const std::string kClaveDicho = "¡Has conseguido la clave!";
 const std::string kSinTablaDicho = "No se puede guardar la tabla de puntuaciones (Gemelario.rnd). Puedes seguir jugando con la tabla "
                              "original, pero los récords no se guardarán.";

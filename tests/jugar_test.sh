@@ -7,17 +7,14 @@ raiz=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 inicio=$(date +%s)
 "$raiz/scripts/jugar.sh" >/tmp/jugar_test.log 2>&1 &
 juego=$!
-ventana=
 for _ in $(seq 3000); do
   ventana=$(xdotool search --onlyvisible --name '^Gemelario$' 2>/dev/null | head -1)
-  [ -n "$ventana" ] || ! kill -0 "$juego" 2>/dev/null || { sleep 0.1; continue; }
-  break
+  [ -z "$ventana" ] && kill -0 "$juego" 2>/dev/null && sleep 0.1 || break
 done
-fallos=0
-[ -n "$ventana" ] || { echo "FALLO: no game window; jugar.sh said:"; cat /tmp/jugar_test.log; fallos=1; }
-[ "$(readlink "/proc/$juego/exe")" = "$raiz/build-juego/run/gemelario" ] || { echo "FALLO: not the game built in build-juego/run"; fallos=1; }
-[ "$(readlink "/proc/$juego/cwd")" = "$raiz/build-juego/run" ] || { echo "FALLO: started in $(readlink "/proc/$juego/cwd")"; fallos=1; }
-[ -s "$raiz/build-juego/run/cataplás.bmp" ] && [ -x "$raiz/build-juego/run/webcorvantiso" ] || { echo "FALLO: pictures or webcorvantiso missing"; fallos=1; }
+dice=$( [ -n "$ventana" ] || { echo "no game window; jugar.sh said:"; cat /tmp/jugar_test.log; }
+  [ "$(readlink "/proc/$juego/exe")" = "$raiz/build-juego/run/gemelario" ] || echo "not the game built in build-juego/run"
+  [ "$(readlink "/proc/$juego/cwd")" = "$raiz/build-juego/run" ] || echo "started in $(readlink "/proc/$juego/cwd")"
+  [ -s "$raiz/build-juego/run/cataplás.bmp" ] && [ -x "$raiz/build-juego/run/webcorvantiso" ] || echo "pictures or webcorvantiso missing")
 kill "$juego" 2>/dev/null
-[ "$fallos" -eq 0 ] && echo "jugar: la ventana a los $(($(date +%s) - inicio)) s"
-exit "$fallos"
+[ -z "$dice" ] && echo "jugar: la ventana a los $(($(date +%s) - inicio)) s" || echo "FALLO: $dice"
+[ -z "$dice" ]

@@ -52,13 +52,12 @@ cat > "$tmp/fork.c" <<'C'
 #include <errno.h>
 #include <stdlib.h>
 #include <unistd.h>
-static int generacion, fallado;  /* forks between this process and the launcher; one refused */
-__attribute__((constructor)) static void solo_aqui(void) { unsetenv("LD_PRELOAD"); }  /* not in what it starts */
+static int generacion, fallado;  /* forks between this process and the launcher; one refused, not in what it starts */
+__attribute__((constructor)) static void solo_aqui(void) { unsetenv("LD_PRELOAD"); }
 pid_t fork(void) {
     if (!fallado && generacion == atoi(getenv("FORK_QUE_FALLA"))) return fallado = 1, errno = EAGAIN, -1;
     const pid_t p = ((pid_t(*)(void))dlsym(RTLD_NEXT, "fork"))();
-    if (p == 0) ++generacion;
-    return p;
+    return p == 0 ? ++generacion, 0 : p;
 }
 C
 cc -shared -fPIC -o "$tmp/fork.so" "$tmp/fork.c" -ldl || falla "the fork stand-in does not build"
