@@ -45,8 +45,7 @@ struct EntornoTablero {
     Module1 module1;
 
     std::unique_ptr<frmGemelario> crearJuego(VentanaGemelario& ventana) {
-        return std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1,
-                                              dir.ruta);
+        return std::make_unique<frmGemelario>(ventana, PlataformaTablero{reloj, azar, espera, pitido}, clave, module1, dir.ruta);
     }
 
     // A new game, with a fresh budget of draws for its deal.
@@ -57,8 +56,7 @@ struct EntornoTablero {
 
     static std::vector<int> celdasDe(const frmGemelario& juego, const std::string& imagen) {
         std::vector<int> c;
-        for (int i = 1; i <= kCasillas; ++i)
-            if (juego.imagenCasilla[i] == imagen) c.push_back(i);
+        for (int i = 1; i <= kCasillas; ++i) if (juego.imagenCasilla[i] == imagen) c.push_back(i);
         return c;
     }
 };

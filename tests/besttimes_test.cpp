@@ -89,8 +89,7 @@ TEST(Tiempo, TheTableFormAndTheTimeOrder) {
 
 TEST(ArchivoPuntuacionesBytes, TheFactoryTableByteForByte) {
     // The ten records the game ships with, 66 bytes each, as they lie in the file.
-    const std::string esperado =
-        " 59s     00:00:59   Gemelario                       21-3-2000     "
+    const std::string esperado = " 59s     00:00:59   Gemelario                       21-3-2000     "
         " 1m 8s   00:01:08   Gemelario                       21-3-2000     "
         " 1m 8s   00:01:08   Gemelario                       21-3-2000     "
         " 1m 10s  00:01:10   Gemelario                       21-3-2000     "
@@ -173,8 +172,7 @@ TEST(frmDiezPrimeros, RankOneMiddleAndTenMoveTheRecordsBelowDown) {
         EXPECT_EQ(v.d.caption("lblTiempo"), total);
         const std::size_t antes = static_cast<std::size_t>(rango - 1) * 66;
         EXPECT_EQ(v.tabla(), kFabrica.substr(0, antes) + bytesDe(TextoTiempo(total), total, "Ana", "6-3-2027") +
-                                 kFabrica.substr(antes, 594 - antes))
-            << total;
+                                 kFabrica.substr(antes, 594 - antes)) << total;
         EXPECT_EQ(Registro(v.registro.begin(), v.registro.begin() + 2), (Registro{"mnuNuevo=off", "mnuImagen=off"}));
         EXPECT_EQ(v.registro.back(), "modal 1") << "the table is shown on top";
     }
@@ -238,14 +236,12 @@ TEST(frmDiezPrimeros, ACopyOvertakenByAnotherIsToldOnceAndStoresNothing) {
     EXPECT_EQ(a.tabla(), conBerta) << "an equal time does not enter";
     EXPECT_EQ(Registro(a.registro.end() - 2, a.registro.end()),
               (Registro{"mensaje Gemelario: Otro jugador ha mejorado la tabla mientras escribías tu nombre: tu tiempo ya no "
-                        "entra entre los diez primeros.",
-                        "modal 1"}));
+                        "entra entre los diez primeros.", "modal 1"}));
     // A third copy, ending now, is told at once: no rank, no record window, the table menu back.
     frmDiezPrimeros tercera(c.d, c.principal, c.reloj, c.pitido, c.module1, c.total, c.dir);
     tercera.Form_Load();
     EXPECT_EQ(c.registro, (Registro{"mensaje Gemelario: Otro jugador ha mejorado la tabla: tu tiempo ya no entra entre los "
-                                    "diez primeros.",
-                                    "mnuTabla=on"}));
+                                    "diez primeros.", "mnuTabla=on"}));
     EXPECT_EQ(tercera.posicion, 0);
     EXPECT_EQ(a.tabla(), conBerta);
 }
@@ -255,15 +251,13 @@ TEST(frmDiezPrimeros, AnUnwritableTableKeepsItsBytesSaysSoAndStillShowsTheTable)
     Ventanas v;
     v.propio.escribir("Gemelario.rnd", kFabrica);
     std::filesystem::permissions(v.dir, std::filesystem::perms(0555));
-    EXPECT_EXIT(
-        {
+    EXPECT_EXIT( {
             if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) std::exit(3);
             v.record("Ana");
             const bool aviso = std::count(v.registro.begin(), v.registro.end(),
                                           std::string("mensaje Gemelario: ") + kRecordNoGuardadoDicho) == 1;
             std::exit(aviso && v.tabla() == kFabrica && v.registro.back() == "modal 1" ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+        }, ::testing::ExitedWithCode(0), "");
     std::filesystem::permissions(v.dir, std::filesystem::perms(0700));
 }
 

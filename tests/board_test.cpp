@@ -51,8 +51,7 @@ protected:
 
     // Finds every pair but `ultimas`, in picture order, then those.
     void encontrarTodasMenos(const std::vector<std::string>& ultimas) {
-        for (int k = 1; k <= kImagenes; ++k)
-            if (std::find(ultimas.begin(), ultimas.end(), TablaImagenes()[k]) == ultimas.end())
+        for (int k = 1; k <= kImagenes; ++k) if (std::find(ultimas.begin(), ultimas.end(), TablaImagenes()[k]) == ultimas.end())
                 encontrar(TablaImagenes()[k]);
     }
 
@@ -119,8 +118,7 @@ TEST_F(Tablero, ANonPairIsTurnedBackAfterOneWaitWhereverTheKeyLies) {
         const std::string sa = std::to_string(a), sb = std::to_string(b);
         EXPECT_EQ(registro, (Registro{"picDibujo(" + sa + ")=coche.bmp", "picDibujo(" + sb + ")=cohete.bmp",
                                       "espera " + std::to_string(f->valor), "picDibujo(" + sa + ")=reverso.bmp",
-                                      "picDibujo(" + sb + ")=reverso.bmp"}))
-            << "key " << llave;
+                                      "picDibujo(" + sb + ")=reverso.bmp"})) << "key " << llave;
         // Heard as each cell turns, the result before the hold (two effects in, before the wait).
         EXPECT_EQ(ventana.anuncios, (Anuncios{{"coche.", 1}, {"cohete. No es pareja.", 2}})) << "key " << llave;
         ventana.anuncios.clear();

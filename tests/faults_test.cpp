@@ -103,8 +103,7 @@ TEST(Fallos, ALinkedTableUpdatesItsTargetAndStaysALink) {
 TEST(Fallos, AStartRemovesStaleTemporariesButNotOnesBeingWritten) {
     DirectorioTemporal dir;
     for (const char* n : {"Gemelario.rnd.tmp-abcdef", "Valor.dat.tmp-123456", "Gemelario.rnd.tmp-vivo00", "otro.tmp-abcdef",
-                          "Gemelario.rnd.tmp-largo-no"})
-        dir.escribir(n, "x");
+                          "Gemelario.rnd.tmp-largo-no"}) dir.escribir(n, "x");
     const int vivo = ::open((dir.ruta / "Gemelario.rnd.tmp-vivo00").c_str(), O_RDONLY);
     ASSERT_EQ(::flock(vivo, LOCK_EX), 0);  // a copy still writing holds its temporary locked
     LimpiarTemporales(dir.ruta, {"Gemelario.rnd", "Valor.dat"});

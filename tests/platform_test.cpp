@@ -46,18 +46,14 @@ TEST(RelojSistema, ReadsTheLocalTimeOfDayToTheSecondAndTheDate) {
 }
 
 TEST(DirectorioDeJuego, TheCurrentFolderWhenItHoldsAGameFileElseThePlayersDataFolderMadeAtFirstStart) {
-    // (what the current folder holds, XDG_DATA_HOME, HOME) → the folder chosen, from the scratch root
-    const std::tuple<std::string, std::string, std::string, std::string> casos[] = {
-        {"Valor.dat", "/xdg", "/casa", "actual"},          {"seta.bmp", "", "/casa", "actual"},
-        {"seta.bmp.bak", "/xdg", "/casa", "xdg/gemelario"}, {"", "", "/casa", "casa/.local/share/gemelario"},
-        {"", "xdg-relativa", "/casa", "casa/.local/share/gemelario"}};
-    for (const auto& [archivo, xdg, home, elegida] : casos) {
+    // A picture marks the current folder as the game's, a file of another name does not. (The data
+    // folder's other cases are the real program's: e2e_test and instalacion_test.)
+    for (const auto& [archivo, elegida] : {std::pair{"seta.bmp", "actual"}, {"seta.bmp.bak", "xdg/gemelario"}}) {
         prueba::DirectorioTemporal raiz;
         std::filesystem::create_directory(raiz.ruta / "actual");
-        if (!archivo.empty()) raiz.escribir("actual/" + archivo, "");
-        const auto absoluta = [&](const std::string& r) { return r.starts_with('/') ? raiz.ruta.string() + r : r; };
-        const DirectorioElegido d = ElegirDirectorio({raiz.ruta / "actual", absoluta(xdg), absoluta(home)}, {"Gemelario.rnd", "Valor.dat", "seta.bmp"});
-        EXPECT_EQ(d.ruta, raiz.ruta / elegida) << archivo << " " << xdg;
+        raiz.escribir(std::string("actual/") + archivo, "");
+        const DirectorioElegido d = ElegirDirectorio({raiz.ruta / "actual", (raiz.ruta / "xdg").string(), "/casa"}, {"Gemelario.rnd", "Valor.dat", "seta.bmp"});
+        EXPECT_EQ(d.ruta, raiz.ruta / elegida) << archivo;
         EXPECT_TRUE(std::filesystem::is_directory(raiz.ruta / elegida)) << elegida;
     }
 }
