@@ -24,8 +24,9 @@ public:
 
     std::filesystem::path ruta;
 
-    std::string leer(const std::string& nombre) const {
-        std::ifstream f(ruta / nombre, std::ios::binary);
+    std::string leer(const std::string& nombre) const { return leerRuta(ruta / nombre); }
+    static std::string leerRuta(const std::filesystem::path& p) {
+        std::ifstream f(p, std::ios::binary);
         return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
     }
     void escribir(const std::string& nombre, const std::string& bytes) const {

@@ -347,6 +347,9 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     ASSERT_FALSE(instalado.isEmpty()) << "run on an installed copy (ctest instalacion_test)";
     arrancarAparte(instalado);
     EXPECT_TRUE(fs::is_directory(base.ruta / "datos" / "gemelario")) << "created at first start";
+    // Started without libcanberra, which the first beep opens.
+    const std::string mapas = DirectorioTemporal::leerRuta("/proc/" + std::to_string(juego.processId()) + "/maps");
+    EXPECT_TRUE(!mapas.empty() && mapas.find("libcanberra") == std::string::npos);
     EXPECT_TRUE(cuando([&] { return dibujoEnCelda(pantalla(), cliente(ventana) + QPoint(24, 8)) == "reverso.bmp"; })) << "the built-in back on cell 1";
     xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+n"});
     const fs::path tabla = base.ruta / "datos" / "gemelario" / "Gemelario.rnd";
