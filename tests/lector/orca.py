@@ -152,6 +152,8 @@ while not all(oidos.values()) and time.time() - inicio < 25:
         if c in dibujos:
             conocidas.setdefault(dibujos[c], []).append(c)
     desconocidas = [c for c in pendientes if c not in dibujos]
+    if not desconocidas and not any(len(cs) == 2 and buscada(d) for d, cs in conocidas.items()):
+        break  # a picture not heard as it turned (said among the failures) leaves its twin unknown
     a = next((cs[0] for d, cs in conocidas.items() if len(cs) == 2 and buscada(d)), desconocidas[0])
     if turnar(a) != dibujos[a] + ".":
         fallos.append(f"cell {a} not heard alone as it turned")
