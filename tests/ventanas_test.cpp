@@ -139,26 +139,22 @@ TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparatorsAndTheLogicReachesT
     }
 }
 
-TEST_F(Ventana, AClickReleasedOffTheCellDoesNotTurnIt) {
-    juego->mnuNuevo_Click();
-    auto enVentana = [&](int celda) { return ventana.picDibujo(celda)->mapTo(&ventana, QPoint(53, 57)); };
-    QTest::mousePress(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(3));
-    QTest::mouseRelease(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(4));
-    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado("reverso.bmp"));
-    EXPECT_EQ(ventana.picDibujo(4)->imagen(), DibujoIncorporado("reverso.bmp"));
-    EXPECT_EQ(juego->pulsaciones, 0);
-    clicCasilla(3);
-    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
-}
-
-TEST_F(Ventana, EscEndsTheProgramAndEnterPressesNothing) {
+TEST_F(Ventana, ClicksKeysAndTheClockOnTheBoard) {
     ventana.cmdSalir()->setFocus();
     QTest::keyClick(ventana.cmdSalir(), Qt::Key_Return);
     EXPECT_EQ(terminaciones, 0) << "Enter presses nothing, not even the focused exit button";
     juego->mnuNuevo_Click();
+    const auto enVentana = [&](int celda) { return ventana.picDibujo(celda)->mapTo(&ventana, QPoint(53, 57)); };
+    QTest::mousePress(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(3));
+    QTest::mouseRelease(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(4));
+    EXPECT_TRUE(ventana.picDibujo(3)->imagen() == DibujoIncorporado("reverso.bmp") && juego->pulsaciones == 0) << "released off the cell";
+    clicCasilla(3);
+    EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
+    reloj.hora += 83;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.lblTiempoWidget()->texto() == "00:01:23"; }, 1000)) << "the timer ticks every 100 ms";
+    EXPECT_EQ(juego->Total, "00:01:23");
     QTest::keyClick(ventana.picDibujo(5), Qt::Key_Escape);
-    EXPECT_EQ(terminaciones, 1);
-    EXPECT_FALSE(ventana.isVisible());
+    EXPECT_EQ(terminaciones, 1) << "Esc ends the program";
 }
 
 TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {
@@ -211,13 +207,6 @@ TEST_F(Ventana, TheKeyFlashIsSeenAtEveryStep) {
     const QRgb castillo = DibujoIncorporado("castillo.bmp").pixel(kMuestra);
     EXPECT_EQ(vistos, (std::vector<QRgb>{destello, castillo, destello, castillo, destello, castillo}));
     EXPECT_TRUE(ventana.txtClave(c[0])->isVisible());
-}
-
-TEST_F(Ventana, TheTimerShowsTheTimeOfTheGameAsItGoes) {
-    juego->mnuNuevo_Click();
-    reloj.hora += 83;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.lblTiempoWidget()->texto() == "00:01:23"; }, 1000)) << "the timer ticks every 100 ms";
-    EXPECT_EQ(juego->Total, "00:01:23");
 }
 
 TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
