@@ -116,9 +116,9 @@ def faltas_a_mano(filtro):
     for n, ruta, original, cambio, forzadas in leer_mutantes(filtro):
         texto = (RAIZ / ruta).read_text(encoding="utf-8")
         if texto.count(original) != 1:
-            yield n, ruta, None, f"the original occurs {texto.count(original)} times"
+            yield n, ruta, None, f"the original occurs {texto.count(original)} times", []
         else:
-            yield n, ruta, texto.replace(original, cambio), forzadas
+            yield n, ruta, texto.replace(original, cambio), "", forzadas
 
 
 def faltas_mecanicas(desde, muestra, semilla, filtro):
@@ -131,10 +131,10 @@ def faltas_mecanicas(desde, muestra, semilla, filtro):
             continue
         lineas = (RAIZ / ruta).read_text(encoding="utf-8").split("\n")
         if lineas[n - 1] != antes:
-            yield k, f"{ruta}:{n}", None, "the line has changed since the draw"
+            yield k, f"{ruta}:{n}", None, "the line has changed since the draw", []
             continue
         lineas[n - 1] = despues
-        yield k, f"{ruta}:{n} {operador}: {despues.strip()}", "\n".join(lineas), []
+        yield k, f"{ruta}:{n} {operador}: {despues.strip()}", "\n".join(lineas), "", []
 
 
 def main():
@@ -167,13 +167,13 @@ def main():
     cuenta = {"faults": 0, "fast": 0, "end-to-end": 0, "equivalent": 0, "not built": 0}
     faltas = faltas_mecanicas(desde, int(opcion("--muestra", "100")), int(opcion("--semilla", "1")), filtro) if desde \
         else faltas_a_mano(filtro)
-    for n, nombre, cambiado, motivo in faltas:
+    for n, nombre, cambiado, motivo, forzadas in faltas:
         archivo = RAIZ / nombre.split(":")[0]
-        if cambiado is not None and motivo:  # a fault outside the programs: the tests it names, built whole
+        if cambiado is not None and forzadas:  # a fault outside the programs: the tests it names, built whole
             texto = archivo.read_text(encoding="utf-8")
             try:
                 archivo.write_text(cambiado, encoding="utf-8")
-                caidos = ["DOES NOT BUILD"] if construir(todo=True) else correr_ctest(build, motivo)
+                caidos = ["DOES NOT BUILD"] if construir(todo=True) else correr_ctest(build, forzadas)
             finally:
                 archivo.write_text(texto, encoding="utf-8")
             cuenta["faults"] += 1

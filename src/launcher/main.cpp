@@ -60,6 +60,8 @@ void avisar(const std::string& texto) {
     }
 }
 
+constexpr const char* kNoIniciado = "no se ha podido iniciar xdg-open.";
+
 int fallar(const std::string& motivo) {
     const std::string texto = std::string("No se ha podido abrir la web de Corvantiso (") + kDireccionWeb + "): " + motivo;
     std::fprintf(stderr, "webcorvantiso: %s\n", texto.c_str());
@@ -103,7 +105,7 @@ int main() {
     const std::string abridor = buscarEnPath("xdg-open");
     if (abridor.empty()) return fallar("falta xdg-open; instala el paquete xdg-utils.");
     const pid_t hijo = ::fork();
-    if (hijo < 0) return fallar("no se ha podido iniciar xdg-open.");
+    if (hijo < 0) return fallar(kNoIniciado);
     if (hijo == 0) vigilarAbridor(abridor);
     int estado = 0;
     while (::waitpid(hijo, &estado, 0) < 0) {
@@ -111,7 +113,7 @@ int main() {
     }
     const int codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : 99;
     if (codigo == 0) return 0;
-    if (codigo == 99) return fallar("no se ha podido iniciar xdg-open.");
+    if (codigo == 99) return fallar(kNoIniciado);
     return fallar("el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado " +
                   std::to_string(codigo - 100) + ").");
 }

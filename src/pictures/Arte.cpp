@@ -17,6 +17,14 @@ namespace {
 // Far above any picture of the board's size; a larger file is not a picture of the game's.
 constexpr std::size_t kMaximoBytesDibujo = 64 * 1024 * 1024;
 
+// A picture made once for each name and scale, then remembered.
+template <class Hacer>
+QImage recordada(ImagenesPorEscala& hechas, const std::string& nombre, qreal escala, Hacer hacer) {
+    const auto clave = std::pair{nombre, escala};
+    const auto it = hechas.find(clave);
+    return it != hechas.end() ? it->second : hechas[clave] = hacer();
+}
+
 QStringList& lugaresDensos() {
     static QStringList lugares;
     return lugares;
@@ -56,12 +64,11 @@ QImage incorporado(const std::string& base, QSize tamano, qreal escala) {
 void UbicarDibujosDensos(const QStringList& lugares) { lugaresDensos() = lugares; }
 
 QImage DibujoIncorporado(const std::string& nombre, qreal escala) {
-    static std::map<std::pair<std::string, qreal>, QImage> cache;
-    const auto clave = std::pair{nombre, escala};
-    const auto it = cache.find(clave);
-    if (it != cache.end()) return it->second;
-    const std::string base = NombreDelDibujo(nombre);
-    return cache[clave] = base.empty() ? QImage() : incorporado(base, {kAnchoDibujo, kAltoDibujo}, escala);
+    static ImagenesPorEscala hechas;
+    return recordada(hechas, nombre, escala, [&] {
+        const std::string base = NombreDelDibujo(nombre);
+        return base.empty() ? QImage() : incorporado(base, {kAnchoDibujo, kAltoDibujo}, escala);
+    });
 }
 
 QImage ImagenDeRecurso(const QString& recurso, qreal escala) {
@@ -87,9 +94,7 @@ QCursor CursorMano() { return QCursor(QPixmap(QStringLiteral(":/incorporados/man
 CargadorImagenes::CargadorImagenes(std::filesystem::path directorio) : directorio_(std::move(directorio)) {}
 
 QImage CargadorImagenes::cargar(const std::string& nombre, qreal escala) const {
-    const auto clave = std::pair{nombre, escala};
-    const auto it = leidas_.find(clave);
-    return it != leidas_.end() ? it->second : leidas_[clave] = leer(nombre, escala);
+    return recordada(leidas_, nombre, escala, [&] { return leer(nombre, escala); });
 }
 
 QImage CargadorImagenes::leer(const std::string& nombre, qreal escala) const {

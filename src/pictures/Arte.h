@@ -38,6 +38,9 @@ QImage ImagenDeRecurso(const QString& recurso, qreal escala);
 // The hand-shaped pointer shown over the About window's link picture (hot spot 12, 1).
 QCursor CursorMano();
 
+// Pictures by name and scale.
+using ImagenesPorEscala = std::map<std::pair<std::string, qreal>, QImage>;
+
 // Loads pictures by bare name from a directory, once a run for each name and scale (the board asks
 // for the back 24 times at every deal); a missing or unreadable file gives the built-in copy of the
 // same picture.
@@ -49,7 +52,7 @@ public:
 private:
     QImage leer(const std::string& nombre, qreal escala) const;
     std::filesystem::path directorio_;
-    mutable std::map<std::pair<std::string, qreal>, QImage> leidas_;
+    mutable ImagenesPorEscala leidas_;
 };
 
 } // namespace gemelario::ventanas
