@@ -358,10 +358,23 @@ TEST_F(Aparte, TheInstalledGameKeepsItsFilesInTheDataDirectoryAndDrawsItsOwnPict
     ASSERT_FALSE(instalado.isEmpty()) << "run on an installed copy (ctest instalacion_test)";
     arrancarAparte(instalado);
     EXPECT_TRUE(fs::is_directory(base.ruta / "datos" / "gemelario")) << "created at first start";
-    // Started without libcanberra, which the first beep opens.
-    const std::string mapas = DirectorioTemporal::leerRuta("/proc/" + std::to_string(juego.processId()) + "/maps");
-    EXPECT_TRUE(!mapas.empty() && mapas.find("libcanberra") == std::string::npos);
+    // Started without libcanberra, which the first beep opens, and without Qt Print Support, which
+    // the first print loads through the installed printing module.
+    const auto mapas = [&] { return DirectorioTemporal::leerRuta("/proc/" + std::to_string(juego.processId()) + "/maps"); };
+    const std::string alArrancar = mapas();
+    EXPECT_TRUE(!alArrancar.empty() && alArrancar.find("libcanberra") == std::string::npos && alArrancar.find("PrintSupport") == std::string::npos);
     EXPECT_TRUE(cuando([&] { return dibujoEnCelda(pantalla(), cliente(ventana) + QPoint(24, 8)) == "reverso.bmp"; })) << "the built-in back on cell 1";
+    // "Imprimir tabla" (its place in the table window) opens Qt's print dialog, in Spanish.
+    xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+p"});
+    const QString tablaVentana = esperarVentana("Tabla de puntuaciones");
+    ASSERT_FALSE(tablaVentana.isEmpty());
+    const QPoint imprimir = geometria(tablaVentana).topLeft() + QPoint(352 + 40, 458 + 16);
+    xdotool({"mousemove", QString::number(imprimir.x()), QString::number(imprimir.y()), "click", "1"});
+    const QString dialogo = esperarVentana("Imprimir");
+    EXPECT_FALSE(dialogo.isEmpty()) << "the print dialog";
+    EXPECT_NE(mapas().find(fs::path(instalado.toStdString()).parent_path().parent_path().string() + "/lib"), std::string::npos) << "the installed module";
+    xdotool({"windowfocus", "--sync", dialogo, "key", "Escape"});
+    xdotool({"windowfocus", "--sync", tablaVentana, "key", "Escape"});
     xdotool({"windowfocus", "--sync", ventana, "key", "ctrl+n"});
     const fs::path tabla = base.ruta / "datos" / "gemelario" / "Gemelario.rnd";
     EXPECT_TRUE(cuando([&] { return fs::exists(tabla) && fs::file_size(tabla) == 660; })) << "the table lands in the data directory";

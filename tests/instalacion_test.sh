@@ -10,7 +10,7 @@ fallos=0
 falla() { echo "FALLO: $*"; fallos=$((fallos + 1)); }
 
 cmake --install "$build" --prefix "$prefijo" >/dev/null || falla "cmake --install"
-for f in bin/gemelario bin/webcorvantiso share/gemelario/cataplás.bmp share/gemelario/reverclave.bmp \
+for f in bin/gemelario bin/webcorvantiso lib/gemelario/impresion.so share/gemelario/cataplás.bmp share/gemelario/reverclave.bmp \
          share/applications/example.corvantiso.Gemelario.desktop share/applications/example.corvantiso.WebCorvantiso.desktop \
          share/metainfo/example.corvantiso.Gemelario.metainfo.xml share/man/man6/gemelario.6.gz share/man/man6/webcorvantiso.6.gz \
          share/icons/hicolor/scalable/apps/example.corvantiso.Gemelario.svg share/doc/gemelario/copyright; do

@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -28,6 +30,7 @@ VentanaDialogo::VentanaDialogo(const Formulario& formulario, const CargadorImage
     // Fixed single border with a close box: no minimise, no maximise, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
+    moduloImpresion = QCoreApplication::applicationDirPath() + "/" GEMELARIO_MODULOS_DESDE_PROGRAMA "/" + kModuloImpresion;
     superficie_ = new QWidget(this);
     superficie_->setObjectName("superficie");
     superficie_->setFont(FuenteQt(Fuente{}));
@@ -137,6 +140,19 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
     }
     // Before the window is shown (a time that no longer enters the table) the box stands over its owner.
     MostrarAviso(isVisible() || !parentWidget() ? this : parentWidget(), t, ti);
+}
+
+void VentanaDialogo::imprimir() {
+    // Loaded once a run (the library stays loaded); a module that cannot be loaded is said, not hidden.
+    QLibrary modulo(moduloImpresion);
+    const auto imprimirEn = reinterpret_cast<FuncionImprimir>(modulo.resolve(kFuncionImprimir));
+    if (!imprimirEn) {
+        mensaje("No se ha podido imprimir la tabla: no se ha podido cargar " + moduloImpresion.toStdString() + ".", "Gemelario");
+        return;
+    }
+    // Cancelled: nothing printed, nothing said.
+    if (imprimirEn(this, superficie_, &elegirImpresora) == kSinImpresora)
+        mensaje("No se ha podido imprimir la tabla: la impresora no se ha podido abrir.", "Gemelario");
 }
 
 void VentanaDialogo::cerrar() { close(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Arte.h"
+#include "Impresion.h"
 #include "Renderizador.h"
 #include "Ventanas.h"
 
@@ -10,8 +11,6 @@
 
 #include <functional>
 #include <string>
-
-class QPrinter;
 
 namespace gemelario::ventanas {
 
@@ -30,7 +29,9 @@ public:
 
     // Seams for a test: the message box and the choice of a printer (false: cancelled).
     std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;
-    std::function<bool(QPrinter& impresora)> elegirImpresora;
+    ElegirImpresora elegirImpresora;
+    // The printing module's file, loaded at the first print (beside the program's libraries).
+    QString moduloImpresion;
 
     // Centred on the screen, the first control in tab order focused; then modal until closed.
     void prepararParaMostrar();
