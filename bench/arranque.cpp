@@ -1,6 +1,7 @@
 // Start-up and idle cost of a program on the X server: from process start to its first window
-// mapped (seen as a MapNotify on the root window), resident memory one second after start, and
-// the CPU it uses while it waits.
+// mapped (seen as a MapNotify on the root window), the CPU time its threads had used by then (the
+// scheduler's nanoseconds: the work itself, not the time spent waiting for a core), resident memory one
+// second after start, and the CPU it uses while it waits.
 //   arranque RUNS PROGRAM... FLOOR       alternated runs of all, medians with min and max, each against FLOOR
 //   inactivo SECONDS PROGRAM [acerca]    CPU share over SECONDS, optionally with the About window open
 #include <xcb/xcb.h>
@@ -10,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
@@ -23,6 +25,7 @@ using Reloj = std::chrono::steady_clock;
 
 struct Medida {
     double ms = 0;
+    double cpuMs = 0;
     long rssKb = 0;
 };
 
@@ -46,6 +49,18 @@ long rss(pid_t pid) {
     while (std::getline(f, linea))
         if (linea.rfind("VmRSS:", 0) == 0) return std::stol(linea.substr(6));
     return -1;
+}
+
+// CPU time of every thread of the process so far, in milliseconds (/proc/PID/task/*/schedstat).
+double cpuHastaAhora(pid_t pid) {
+    double ns = 0;
+    std::error_code error;
+    for (const auto& hilo : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream f(hilo.path() / "schedstat");
+        double n = 0;
+        if (f >> n) ns += n;
+    }
+    return ns / 1e6;
 }
 
 double cpuSegundos(pid_t pid) {
@@ -76,6 +91,7 @@ Medida medirArranque(const std::string& programa) {
         std::free(e);
         if (mapa) {
             m.ms = std::chrono::duration<double, std::milli>(Reloj::now() - t0).count();
+            m.cpuMs = cpuHastaAhora(pid);
             break;
         }
     }
@@ -106,21 +122,24 @@ int main(int argc, char** argv) {
         // Alternated runs of every program; the last one is the floor the others are divided by.
         const int vueltas = std::atoi(argv[2]);
         const int n = argc - 3;
-        std::vector<std::vector<double>> t(n), m(n);
+        std::vector<std::vector<double>> t(n), c(n), m(n);
         for (int i = 0; i < vueltas; ++i)
             for (int cual = 0; cual < n; ++cual) {
                 const Medida medida = medirArranque(argv[3 + cual]);
                 t[cual].push_back(medida.ms);
+                c[cual].push_back(medida.cpuMs);
                 m[cual].push_back(static_cast<double>(medida.rssKb) / 1024.0);
             }
         for (int cual = 0; cual < n; ++cual) {
             std::printf("%s:\n", argv[3 + cual]);
             resumen("arranque hasta la ventana", t[cual], "ms");
+            resumen("CPU hasta la ventana", c[cual], "ms");
             resumen("memoria residente a 1 s", m[cual], "MiB");
         }
         for (int cual = 0; cual + 1 < n; ++cual)
-            std::printf("cociente de %s frente al suelo: arranque %.2f, memoria %.2f\n", argv[3 + cual],
-                        mediana(t[cual]) / mediana(t[n - 1]), mediana(m[cual]) / mediana(m[n - 1]));
+            std::printf("cociente de %s frente al suelo: arranque %.2f (CPU %.2f), memoria %.2f\n", argv[3 + cual],
+                        mediana(t[cual]) / mediana(t[n - 1]), mediana(c[cual]) / mediana(c[n - 1]),
+                        mediana(m[cual]) / mediana(m[n - 1]));
         return 0;
     }
     if (modo == "inactivo" && argc >= 4) {

@@ -44,9 +44,12 @@ CORRIDAS = [(p, p, [], {}) for p in PRUEBAS] + [
     ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"})]
 # The tests ctest runs on a real program, each with the programs whose change makes it worth running.
 LANZADOR_Y_SONIDO = {"launcher_test": ["run/webcorvantiso"], "sonido_test": ["tests/pitido_prueba"]}
+# The printing module, which the window tests and the installed game load (lib/gemelario, or
+# lib/<multiarch>/gemelario in a build for /usr).
+MODULO = "impresion.so"
 # The end-to-end tests, quickest first; the first that fails is enough.
 EXTREMOS = {"e2e_wm_test": ["run/gemelario", "tests/e2e_test"],
-            "instalacion_test": ["run/gemelario", "tests/e2e_test", "run/webcorvantiso"],
+            "instalacion_test": ["run/gemelario", "tests/e2e_test", "run/webcorvantiso", MODULO],
             "e2e_test": ["run/gemelario", "tests/e2e_test"], "orca_test": ["run/gemelario"]}
 
 
@@ -66,7 +69,7 @@ def leer_mutantes(filtro):
 
 def huella(build, programas):
     def una(p):
-        f = build / p
+        f = next(build.glob("lib/**/" + p), build / p) if p == MODULO else build / p
         return hashlib.sha256(f.read_bytes()).hexdigest() if f.exists() else ""
     return {p: una(p) for p in programas}
 
@@ -74,7 +77,7 @@ def huella(build, programas):
 def correr_gtest(build, entorno, cambiados):
     caidos = []
     for prueba, programa, argumentos, extra in CORRIDAS:
-        if f"tests/{programa}" not in cambiados:
+        if f"tests/{programa}" not in cambiados and not (programa == "ventanas_test" and MODULO in cambiados):
             continue  # the same program as the one that passed
         salida = pathlib.Path(tempfile.gettempdir()) / f"mutante-{prueba}.json"
         salida.unlink(missing_ok=True)
@@ -151,9 +154,9 @@ def main():
     build = pathlib.Path(argumentos[0]).resolve()
     filtro = argumentos[1] if len(argumentos) > 1 else ""
     entorno = dict(os.environ, QT_QPA_PLATFORM="offscreen")
-    objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba"] + (["gemelario", "e2e_test", "densos"] if extremo or desde else [])
+    objetivos = PRUEBAS + ["webcorvantiso", "pitido_prueba", "impresion"] + (["gemelario", "e2e_test", "densos"] if extremo or desde else [])
     extremos = {p for ps in EXTREMOS.values() for p in ps} | {"run/gemelario-densos.rcc"}
-    vigilados = {p for ps in LANZADOR_Y_SONIDO.values() for p in ps} | {f"tests/{p}" for p in PRUEBAS}
+    vigilados = {p for ps in LANZADOR_Y_SONIDO.values() for p in ps} | {f"tests/{p}" for p in PRUEBAS} | {MODULO}
     # A mechanical fault that leaves every program as it was is told apart (equivalent, not counted).
     if extremo or desde:
         vigilados |= extremos
