@@ -129,13 +129,11 @@ struct Partida {
         return cuando([&] { return dir.leer("Gemelario.rnd").size() == 660; }) &&
                cuando([&] { origen = cliente(ventana); return dibujoEn(pantalla(), 1) == "reverso.bmp"; });
     }
-    // What the screen shows, for a failure's message (and kept as a picture): the cells and the windows.
-    std::string estado(const std::string& nombre) const {
-        const QImage c = pantalla();
-        c.save(kCapturas + "/" + QString::fromStdString(nombre) + ".png");
-        std::string s = "cells:";
-        for (int i = 1; i <= 24; ++i) s += " " + dibujoEn(c, i);
-        return s + "; windows: " + xdotool({"search", "--onlyvisible", "--name", ".", "getwindowname", "%@"}).replace('\n', ' ').toStdString();
+    // What the screen shows, for a failure's message: each cell's picture, then the windows.
+    std::string estado() const {
+        std::string s;
+        for (int i = 1; i <= 24; ++i) s += dibujoEn(pantalla(), i) + " ";
+        return s + "| " + xdotool({"search", "--onlyvisible", "--name", ".", "getwindowname", "%@"}).replace('\n', ' ').toStdString();
     }
 };
 
@@ -224,7 +222,7 @@ TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTur
         p.clicCasilla(i);
         p.clicCasilla(i + 1);
         visto = p.ver(i, i + 1, Partida::cara);
-        ASSERT_TRUE(Partida::cara(visto.first, visto.second)) << "cells " << i << " and " << i + 1 << " turned; " << p.estado("espera-sin-girar");
+        ASSERT_TRUE(Partida::cara(visto.first, visto.second)) << "cells " << i << " and " << i + 1 << " turned; " << p.estado();
         if (visto.first != visto.second) break;
         ASSERT_TRUE(cuando([&] { return Partida::reposo(p.dibujoEn(pantalla(), i), p.dibujoEn(pantalla(), i + 1)); }));
     }
