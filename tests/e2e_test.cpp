@@ -131,8 +131,9 @@ struct Partida {
     }
     // What the screen shows, for a failure's message: each cell's picture, then the windows.
     std::string estado() const {
+        const QImage c = pantalla();
         std::string s;
-        for (int i = 1; i <= 24; ++i) s += dibujoEn(pantalla(), i) + " ";
+        for (int i = 1; i <= 24; ++i) s += dibujoEn(c, i) + " ";
         return s + "| " + xdotool({"search", "--onlyvisible", "--name", ".", "getwindowname", "%@"}).replace('\n', ' ').toStdString();
     }
 };

@@ -30,7 +30,6 @@ VentanaDialogo::VentanaDialogo(const Formulario& formulario, const CargadorImage
     // Fixed single border with a close box: no minimise, no maximise, no resizing.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    moduloImpresion = QCoreApplication::applicationDirPath() + "/" GEMELARIO_MODULOS_DESDE_PROGRAMA "/" + kModuloImpresion;
     superficie_ = new QWidget(this);
     superficie_->setObjectName("superficie");
     superficie_->setFont(FuenteQt(Fuente{}));
@@ -144,10 +143,12 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
 
 void VentanaDialogo::imprimir() {
     // Loaded once a run (the library stays loaded); a module that cannot be loaded is said, not hidden.
-    QLibrary modulo(moduloImpresion);
+    const QString ruta = !moduloImpresion.isEmpty() ? moduloImpresion
+        : QCoreApplication::applicationDirPath() + "/" GEMELARIO_MODULOS_DESDE_PROGRAMA "/" + kModuloImpresion;
+    QLibrary modulo(ruta);
     const auto imprimirEn = reinterpret_cast<FuncionImprimir>(modulo.resolve(kFuncionImprimir));
     if (!imprimirEn) {
-        mensaje("No se ha podido imprimir la tabla: no se ha podido cargar " + moduloImpresion.toStdString() + ".", "Gemelario");
+        mensaje("No se ha podido imprimir la tabla: no se ha podido cargar " + ruta.toStdString() + ".", "Gemelario");
         return;
     }
     // Cancelled: nothing printed, nothing said.

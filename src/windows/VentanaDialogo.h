@@ -30,7 +30,8 @@ public:
     // Seams for a test: the message box and the choice of a printer (false: cancelled).
     std::function<void(const QString& texto, const QString& titulo)> mostrarMensaje;
     ElegirImpresora elegirImpresora;
-    // The printing module's file, loaded at the first print (beside the program's libraries).
+    // The printing module's file, loaded at the first print; empty: where it is installed, from the
+    // program's folder.
     QString moduloImpresion;
 
     // Centred on the screen, the first control in tab order focused; then modal until closed.
