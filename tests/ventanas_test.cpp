@@ -67,7 +67,9 @@ protected:
     void clicCasilla(int i) { clic(ventana.picDibujo(i)->geometry().center()); }
 };
 
-TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsIt) {
+// Run once as it is and at 1.5 and 2 times (QT_SCALE_FACTOR, see tests/CMakeLists.txt): the layout in
+// logical pixels, the pictures drawn with the screen's own.
+TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     // Worked out from the twips: cells at 360 + 1920 c, 120 + 2040 r, 1590 x 1710; the marks 360
     // and 600 inside them, 975 x 405; 15 twips to a pixel.
     EXPECT_EQ(ventana.superficie()->size(), QSize(794, 548));
@@ -87,6 +89,15 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsIt) {
     EXPECT_EQ(ventana.tmrSegundos()->interval(), 100);
     const auto botones = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     EXPECT_EQ(ventana.windowFlags() & botones, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const qreal escala = ventana.devicePixelRatioF();
+    const QImage dibujo = ventana.picDibujo(1)->imagen();
+    EXPECT_EQ(std::pair(dibujo.devicePixelRatio(), dibujo.size()), std::pair(escala, QSize(qRound(106 * escala), qRound(114 * escala))));
+    ventana.grab().save(capturas() + QString("/ventana-escala-%1.png").arg(escala));
+    // The About window's link: the stored 213 × 90 picture at 1×, drawn anew on a denser screen.
+    VentanaDialogo acerca(LayoutAcerca(), imagenes);
+    const QImage enlace = acerca.como<CajaImagen>("picPubli1")->imagen();
+    EXPECT_EQ(enlace.size(), QSize(qRound(213 * escala), qRound(90 * escala)));
+    if (escala == 1) { EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg")); }
 }
 
 TEST_F(Ventana, TabWalksTheCellsInOrderAndEndsOnTheHiddenExitButton) {
@@ -305,22 +316,6 @@ TEST_F(Ventana, AReadersPressOnACellIsCarriedOutAfterItsCallReturns) {
     celda->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(vuelta()) << "pressed later: the reader's call returns first";
     EXPECT_TRUE(QTest::qWaitFor(vuelta, 1000));
-}
-
-TEST_F(Ventana, TheBoardKeepsItsLayoutAndIsSharpAtAnyScale) {
-    // Run once as it is and once with QT_SCALE_FACTOR=2 (see tests/CMakeLists.txt).
-    const qreal escala = ventana.devicePixelRatioF();
-    EXPECT_EQ(ventana.superficie()->size(), QSize(794, 548)) << "logical pixels";
-    EXPECT_EQ(ventana.picDibujo(24)->geometry(), QRect(664, 416, 106, 114));
-    const QImage dibujo = ventana.picDibujo(1)->imagen();
-    EXPECT_EQ(dibujo.devicePixelRatio(), escala);
-    EXPECT_EQ(dibujo.size(), QSize(qRound(106 * escala), qRound(114 * escala))) << "drawn with the screen's pixels";
-    ventana.grab().save(capturas() + QString("/ventana-escala-%1.png").arg(escala));
-    // The About window's link: the stored 213 × 90 picture at 1×, drawn anew on a denser screen.
-    VentanaDialogo acerca(LayoutAcerca(), imagenes);
-    const QImage enlace = acerca.como<CajaImagen>("picPubli1")->imagen();
-    EXPECT_EQ(enlace.size(), QSize(qRound(213 * escala), qRound(90 * escala)));
-    if (escala == 1) { EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg")); }
 }
 
 // ---- The dialog windows, built as the program builds them.
