@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,7 +145,7 @@ void VentanaDialogo::mensaje(const std::string& texto, const std::string& titulo
 void VentanaDialogo::imprimir() {
     // Loaded once a run (the library stays loaded); a module that cannot be loaded is said, not hidden.
     const QString ruta = !moduloImpresion.isEmpty() ? moduloImpresion
-        : QCoreApplication::applicationDirPath() + "/" GEMELARIO_MODULOS_DESDE_PROGRAMA "/" + kModuloImpresion;
+        : QDir::cleanPath(QCoreApplication::applicationDirPath() + "/" GEMELARIO_MODULOS_DESDE_PROGRAMA "/" + kModuloImpresion);
     QLibrary modulo(ruta);
     const auto imprimirEn = reinterpret_cast<FuncionImprimir>(modulo.resolve(kFuncionImprimir));
     if (!imprimirEn) {
