@@ -529,8 +529,9 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
         {"imprimir", tabla.dialogo.get(), [&] { tabla.dialogo->imprimir(); }, "Imprimir|"},
         {"imprimir-propiedades", tabla.dialogo.get(), [&] {
              // The print dialog's Properties, its Page and Advanced pages; then the print dialog is closed.
-             QTimer::singleShot(20, [] { QApplication::activeModalWidget()->findChild<QPushButton*>("properties")->click(); });
-             QTimer::singleShot(300, [] { QApplication::activeModalWidget()->close(); });
+             // (No print dialog, no crash: the case fails on what it read.)
+             QTimer::singleShot(20, [] { if (QWidget* m = QApplication::activeModalWidget()) m->findChild<QPushButton*>("properties")->click(); });
+             QTimer::singleShot(300, [] { if (QWidget* m = QApplication::activeModalWidget()) m->close(); });
              tabla.dialogo->imprimir();
          }, "Página|"},
         {"menu-normas", normas.get(), [&] { menu(normas->control("Text1")); }, "|&Copiar\tControl+C||Seleccionar todo\tControl+A"},
