@@ -35,6 +35,7 @@ public:
     std::string lblTiempo() const override { return {}; }
     void habilitarMenu(Menu, bool) override {}
     void ponerKeyPreview(bool) override {}
+    void ponerRelojEnMarcha(bool) override {}
     void maximizar() override {}
     void mensaje(const std::string&, const std::string&) override {}
     void anunciar(const std::string&) override {}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Plataforma.h"
+#include "RelojSistema.h"
 #include "VentanaGemelario.h"
 #include "Ventanas.h"
 
@@ -21,7 +22,8 @@ public:
     Fecha fecha{6, 12, 2026};
     double segundos = 36000.25;
     double avance = 0.0;  // added to `segundos` at each read: 0 freezes the clock
-    int horaDelDia() override { return hora; }
+    bool sigueAlSistema = false;  // the time of day read from the system clock
+    int horaDelDia() override { return sigueAlSistema ? RelojSistema().horaDelDia() : hora; }
     Fecha hoy() override { return fecha; }
     double segundosDesdeMedianoche() override {
         const double s = segundos;
@@ -69,6 +71,8 @@ public:
         anota(std::string(m == Menu::Nuevo ? "mnuNuevo" : m == Menu::Tabla ? "mnuTabla" : "mnuImagen") + (h ? "=on" : "=off"));
     }
     void ponerKeyPreview(bool a) override { anota(std::string("KeyPreview=") + ((keyPreview = a) ? "on" : "off")); }
+    bool relojEnMarcha = false;
+    void ponerRelojEnMarcha(bool m) override { relojEnMarcha = m; }
     void maximizar() override { anota("maximizar"); }
     void mensaje(const std::string& t, const std::string& ti) override { anota("mensaje " + ti + ": " + t); }
     void abrirModal(Modal m) override { anota("modal " + std::to_string(static_cast<int>(m))); }

@@ -83,7 +83,7 @@ TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndANewGameResetsTheBoardInOrder) {
     EXPECT_EQ(registro, nuevo) << "menus off, then the board reset; the dealt pictures stay hidden";
     EXPECT_EQ(f->tiempoDecimo, "00:02:15") << "a missing table reads as the factory table";
     EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
-    EXPECT_TRUE(f->enJuego);
+    EXPECT_TRUE(f->enJuego && ventana.relojEnMarcha) << "the clock runs during a game only";
     EXPECT_EQ(f->horaInicio, reloj.hora);
 }
 
@@ -203,7 +203,7 @@ TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
     encontrar("tenis.bmp");
     encontrar("mochila.bmp");
     EXPECT_EQ(ventana.clave, kFinDicho);
-    EXPECT_FALSE(f->enJuego);
+    EXPECT_FALSE(f->enJuego || ventana.relojEnMarcha);
 }
 
 TEST_F(Tablero, TheClockShowsElapsedTimeAndCopiesItToTotal) {

@@ -91,9 +91,13 @@ std::string dibujoEnCelda(const QImage& captura, QPoint o) {
 }
 
 // The game running in a scratch directory with its pictures, seen and played through the X server.
+// The game ended as the desktop ends it (SIGTERM, a quit), so that a coverage build writes its counts.
+void terminar(QProcess& p) { p.terminate(), p.waitForFinished(3000) || (p.kill(), p.waitForFinished(3000)); }
+
 struct Partida {
     DirectorioTemporal dir;
-    QProcess proceso;  // killed at the end if it still runs
+    QProcess proceso;  // ended at the end if it still runs
+    ~Partida() { terminar(proceso); }
     QString ventana;
     QPoint origen;
 
@@ -294,7 +298,7 @@ protected:
         ventana = arrancar(juego, programa, base.ruta / "vacia", env);
         ASSERT_FALSE(ventana.isEmpty()) << "the main window never appeared";
     }
-    void TearDown() override { juego.kill(), juego.waitForFinished(3000); }
+    void TearDown() override { terminar(juego); }
     QString propiedad(const char* nombre) { return salida("xprop", {"-id", ventana, nombre}); }
     // Fixed-size for the window manager: its minimum and maximum sizes agree, and it offers neither
     // resizing nor maximising.

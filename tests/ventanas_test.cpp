@@ -86,7 +86,6 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     EXPECT_EQ(ventana.cmdSalir()->text(), "Salir");
     EXPECT_EQ(static_cast<TextoFijo*>(ventana.txtClave(5))->texto(), "Clave");
     EXPECT_EQ(ventana.txtClave(5)->palette().color(QPalette::Text), QColor(0, 0, 255));
-    EXPECT_EQ(ventana.tmrSegundos()->interval(), 100);
     const auto botones = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     EXPECT_EQ(ventana.windowFlags() & botones, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     const qreal escala = ventana.devicePixelRatioF();
@@ -162,10 +161,41 @@ TEST_F(Ventana, ClicksKeysAndTheClockOnTheBoard) {
     clicCasilla(3);
     EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
     reloj.hora += 83;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.lblTiempoWidget()->texto() == "00:01:23"; }, 1000)) << "the timer ticks every 100 ms";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.lblTiempoWidget()->texto() == "00:01:23"; }, 1100)) << "the timer ticks every second";
     EXPECT_EQ(juego->Total, "00:01:23");
     QTest::keyClick(ventana.picDibujo(5), Qt::Key_Escape);
     EXPECT_EQ(terminaciones, 1) << "Esc ends the program";
+}
+
+// The game's time read from the system clock, as the game reads it.
+TEST_F(Ventana, TheClockRestsWithoutAGameWakesOnceASecondWithTheSecondAndStandsStillDuringATurn) {
+    const auto armados = [&] { return std::ranges::count_if(ventana.findChildren<QTimer*>(), &QTimer::isActive); };
+    EXPECT_EQ(armados(), 0) << "no timer armed before a game";
+    const auto ms = [] { return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count() % 1000; };
+    reloj.sigueAlSistema = true;
+    int tics = 0;
+    QObject::connect(ventana.tmrSegundos(), &QTimer::timeout, [&] { ++tics; });
+    QString antes = "?";
+    std::vector<long long> cambios;  // the millisecond of its second at which the label changed
+    const auto mirar = [&](int durante) {
+        QElapsedTimer t;
+        for (t.start(); t.elapsed() < durante; QTest::qWait(2))
+            if (ventana.lblTiempoWidget()->texto() != antes) antes = ventana.lblTiempoWidget()->texto(), cambios.push_back(ms());
+    };
+    juego->mnuNuevo_Click();
+    mirar(3500);
+    EXPECT_LE(tics, 5) << "the clock wakes about once a second";
+    ASSERT_GE(cambios.size(), 4u) << "00:00:00 at once, then each second";
+    EXPECT_EQ(antes, QString::fromStdString(juego->Total));
+    for (std::size_t i = 1; i < cambios.size(); ++i) EXPECT_LT(cambios[i], 100) << "the label changes with the second";
+    // A turn held for 1.5 s: the label stands still, then shows the time at once.
+    QString enLaEspera;
+    espera.alEsperar = [&] { cambios.clear(), antes = enLaEspera = ventana.lblTiempoWidget()->texto(), mirar(1500); };
+    clicCasilla(1);
+    clicCasilla(juego->imagenCasilla[2] != juego->imagenCasilla[1] ? 2 : 3);
+    EXPECT_TRUE(cambios.empty()) << "the clock ticked during the turn";
+    mirar(50);
+    EXPECT_NE(antes, enLaEspera) << "the seconds of the turn are shown once it ends";
 }
 
 TEST_F(Ventana, SpaceReachesTheBoardOnlyWhileKeyPreviewIsOn) {

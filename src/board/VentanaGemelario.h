@@ -16,6 +16,8 @@ public:
     virtual void ponerLblTiempo(const std::string& texto) = 0;
     virtual std::string lblTiempo() const = 0;
     virtual void ponerKeyPreview(bool activo) = 0;
+    // tmrSegundos runs during a game only: no timer wakes the program while nothing happens.
+    virtual void ponerRelojEnMarcha(bool enMarcha) = 0;
     virtual void maximizar() = 0;
     // Says what just happened to a screen reader's user ("seta. No es pareja."), at once.
     virtual void anunciar(const std::string& texto) = 0;

@@ -61,6 +61,7 @@ void frmGemelario::mnuNuevo_Click() {
         ventana_.ponerImagen(i, kReverso);
     }
     horaInicio = plataforma_.reloj.horaDelDia();
+    ventana_.ponerRelojEnMarcha(true);
     Repartir();
     Avisar("Partida nueva.");
     DarAviso();
@@ -169,6 +170,7 @@ void frmGemelario::ContarPareja() {
     }
     if (parejas == 12) {
         enJuego = false;
+        ventana_.ponerRelojEnMarcha(false);
         ventana_.habilitarMenu(Menu::Imagen, true);
         ventana_.habilitarMenu(Menu::Nuevo, true);
         ventana_.habilitarMenu(Menu::Tabla, true);

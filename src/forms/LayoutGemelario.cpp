@@ -29,7 +29,7 @@ Formulario construir() {
                                       .left = LeftCasilla(i), .top = TopCasilla(i), .width = 1590, .height = 1710,
                                       .tabIndex = i <= 23 ? i - 1 : 24, .borde = true,
                                       .accesible = "Casilla " + std::to_string(i)});
-    f.controles.push_back(Control{.nombre = "tmrSegundos", .tipo = Tipo::Temporizador, .intervalo = 100});
+    f.controles.push_back(Control{.nombre = "tmrSegundos", .tipo = Tipo::Temporizador, .intervalo = 1000});
     f.controles.push_back(Control{.nombre = "cmdSalir", .tipo = Tipo::Boton,
                                   .left = 660, .top = 720, .width = 1005, .height = 315,
                                   .caption = "Salir", .tabIndex = 50});

@@ -21,6 +21,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 
 namespace gemelario::ventanas {
@@ -47,8 +49,8 @@ VentanaPrincipal::VentanaPrincipal(const CargadorImagenes& imagenes, std::functi
     fijarTamano();
     for (int i = 1; i <= 24; ++i) picDibujo(i)->ponerTeclado(true);
     lblTiempoWidget()->ponerNombreSiVacia(QStringLiteral("sin partida todavía"));
-
-    tmrSegundos()->start();
+    tmrSegundos()->setSingleShot(true);
+    tmrSegundos()->setTimerType(Qt::PreciseTimer);
 }
 
 VentanaPrincipal::~VentanaPrincipal() {
@@ -63,6 +65,7 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
                 enClic_ = true;
                 juego_->picDibujo_Click(i);
                 enClic_ = false;
+                if (std::exchange(segundoPendiente_, false)) juego_->tmrSegundos_Timer();
                 actualizarAccesibles();
             });
         });
@@ -74,10 +77,7 @@ void VentanaPrincipal::conectar(frmGemelario& juego) {
             if (c >= 0 && c < 6 && f >= 0 && f < 4) picDibujo(f * 6 + c + 1)->setFocus(Qt::TabFocusReason);
         });
     }
-    // The clock does not tick while a turn is judged (its holds keep the window alive, not the clock).
-    connect(tmrSegundos(), &QTimer::timeout, this, [this] {
-        if (!enClic_) juego_->tmrSegundos_Timer();
-    });
+    connect(tmrSegundos(), &QTimer::timeout, this, [this] { tic(); });
     connect(superficie_, &Superficie::clic, this, [this] { juego_->Form_Click(); });
     connect(superficie_, &Superficie::dobleClic, this, [this] { juego_->Form_DblClick(); });
     connect(cmdSalir(), &QPushButton::clicked, this, [this] { atender([this] { juego_->cmdSalir_Click(); }); });
@@ -169,6 +169,22 @@ void VentanaPrincipal::habilitarMenu(Menu menu, bool habilitado) {
 }
 
 void VentanaPrincipal::ponerKeyPreview(bool activo) { keyPreview_ = activo; }
+
+void VentanaPrincipal::ponerRelojEnMarcha(bool enMarcha) {
+    // The game's first second shows at once; at rest no timer is armed.
+    enMarcha ? tmrSegundos()->start(0) : tmrSegundos()->stop();
+}
+
+void VentanaPrincipal::tic() {
+    // The clock does not tick while a turn is judged (its holds keep the window alive, not the
+    // clock): the second is shown once the turn ends.
+    enClic_ ? void(segundoPendiente_ = true) : juego_->tmrSegundos_Timer();
+    // Once a second, just after each whole second of the clock the game's time is read from, so
+    // the label changes with the second and the time a game records is the second it ended in.
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch()).count() % 1000;
+    if (juego_->enJuego) tmrSegundos()->start(static_cast<int>(1001 - ms));
+}
 
 void VentanaPrincipal::maximizar() {
     if (isMaximized()) return;

@@ -48,6 +48,7 @@ public:
     std::string lblTiempo() const override;
     void habilitarMenu(Menu menu, bool habilitado) override;
     void ponerKeyPreview(bool activo) override;
+    void ponerRelojEnMarcha(bool enMarcha) override;
     void maximizar() override;
     void mensaje(const std::string& texto, const std::string& titulo) override;
     void anunciar(const std::string& texto) override;
@@ -84,6 +85,8 @@ private:
     std::array<std::string, 25> mostrado_{};
     QString ultimoAnuncio_;
     bool enClic_ = false;
+    bool segundoPendiente_ = false;  // a second that passed during a turn, shown once it ends
+    void tic();
     // Runs an order of the player's, or keeps it until the one under way has ended.
     void atender(std::function<void()> orden);
     std::deque<std::function<void()>> pendientes_;
