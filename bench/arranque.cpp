@@ -3,7 +3,9 @@
 // scheduler's nanoseconds: the work itself, not the time spent waiting for a core), resident memory one
 // second after start, and the CPU it uses while it waits.
 //   arranque RUNS PROGRAM... FLOOR       alternated runs of all, medians with min and max, each against FLOOR
-//   inactivo SECONDS PROGRAM [acerca]    CPU share over SECONDS, optionally with the About window open
+//   inactivo SECONDS PROGRAM [acerca|partida|espera]
+//                                        CPU share and wake-ups over SECONDS: waiting for "Nuevo", with the
+//                                        About window open, during a game, or during a turn's hold
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -49,6 +51,18 @@ long rss(pid_t pid) {
     while (std::getline(f, linea))
         if (linea.rfind("VmRSS:", 0) == 0) return std::stol(linea.substr(6));
     return -1;
+}
+
+// Wake-ups of every thread so far: each time the scheduler put one back to sleep or off its core.
+long despertares(pid_t pid) {
+    long n = 0;
+    std::error_code error;
+    for (const auto& hilo : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream f(hilo.path() / "status");
+        for (std::string linea; std::getline(f, linea);)
+            if (linea.find("ctxt_switches:") != std::string::npos) n += std::stol(linea.substr(linea.find(':') + 1));
+    }
+    return n;
 }
 
 // CPU time of every thread of the process so far, in milliseconds (/proc/PID/task/*/schedstat).
@@ -146,7 +160,12 @@ int main(int argc, char** argv) {
         const double segundos = std::atof(argv[2]);
         const pid_t pid = lanzar(argv[3]);
         std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-        if (argc == 5 && std::string(argv[4]) == "acerca") {
+        const std::string estado = argc == 5 ? argv[4] : "";
+        const char* ventana = "w=$(xdotool search --sync --onlyvisible --name '^Gemelario$' | head -1); xdotool windowfocus --sync $w ";
+        // "Nuevo", then two cells by keyboard: a pair that is no pair (23 times in 24) is held.
+        if (estado == "partida" || estado == "espera")
+            std::system((ventana + std::string(estado == "partida" ? "key ctrl+n" : "key ctrl+n sleep 0.3 key space Right space")).c_str());
+        if (estado == "acerca") {
             // Ayuda > Acerca de..., the last item of the menu, with the keyboard.
             std::system("w=$(xdotool search --sync --onlyvisible --name '^Gemelario$' | head -1); "
                         "xdotool windowfocus --sync $w key alt+a Up Return");
@@ -157,15 +176,19 @@ int main(int argc, char** argv) {
                 return 1;
             }
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(estado == "espera" ? 200 : 1000));
+        const long d0 = despertares(pid);
         const double c0 = cpuSegundos(pid);
         const auto t0 = Reloj::now();
         std::this_thread::sleep_for(std::chrono::duration<double>(segundos));
         const double usado = cpuSegundos(pid) - c0;
+        const long d = despertares(pid) - d0;
         const double real = std::chrono::duration<double>(Reloj::now() - t0).count();
         terminar(pid);
-        std::printf("  CPU %.3f s en %.1f s: %.2f %% de un núcleo\n", usado, real, 100 * usado / real);
+        std::printf("  CPU %.3f s en %.1f s: %.2f %% de un núcleo; %ld despertares, %.1f por segundo\n", usado, real,
+                    100 * usado / real, d, d / real);
         return 0;
     }
-    std::fprintf(stderr, "uso: arranque arranque VUELTAS PROGRAMA... SUELO | arranque inactivo SEGUNDOS PROGRAMA [acerca]\n");
+    std::fprintf(stderr, "uso: arranque arranque VUELTAS PROGRAMA... SUELO | arranque inactivo SEGUNDOS PROGRAMA [acerca|partida|espera]\n");
     return 2;
 }

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <thread>
@@ -214,11 +215,28 @@ double ping(const QString& ventana) {
     return std::min(ms, 1000.0);
 }
 
+// The times the program's threads went to sleep over `durante`: each one a wake-up after it.
+long despertares(const QProcess& p, std::chrono::milliseconds durante) {
+    const auto contar = [&] {
+        long n = 0;
+        for (const auto& hilo : fs::directory_iterator("/proc/" + std::to_string(p.processId()) + "/task")) {
+            std::ifstream f(hilo.path() / "status");
+            for (std::string l; std::getline(f, l);) if (l.starts_with("voluntary_ctxt_switches:")) n += std::stol(l.substr(24));
+        }
+        return n;
+    };
+    const long antes = contar();
+    return esperar(durante), contar() - antes;
+}
+
 TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTurn) {
     // An exposure of 40: a non-pair held 2 s.
     Partida p(" 40 \r\n");
     ASSERT_FALSE(p.ventana.isEmpty()) << "the main window never appeared";
+    esperar(300ms);
+    EXPECT_LE(despertares(p.proceso, 3000ms), 1) << "with no game running the game rests";
     ASSERT_TRUE(p.empezar());
+    EXPECT_LE(despertares(p.proceso, 3000ms), 4) << "in a game it wakes once a second";
     // The first two cells side by side that are no pair; a pair (the key pair with its flash) is passed.
     int i = 1;
     std::pair<std::string, std::string> visto;

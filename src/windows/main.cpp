@@ -46,6 +46,9 @@ int main(int argc, char** argv) {
     }
     // The game reads no command line, nor does Qt (-platform, -reverse, -style, …): only its name.
     int soloElNombre = std::min(argc, 1);
+    // On X11 each repaint through shared memory waits for the server's completion event: two more
+    // wake-ups a second for the clock. The game's window is small enough to send through the socket.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     QApplication aplicacion(soloElNombre, argv);
     QApplication::setApplicationName("Gemelario");
     // The desktop matches the window to its menu entry (Wayland's app id, docks, task switchers).
