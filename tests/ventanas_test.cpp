@@ -15,7 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <csignal>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
 #include <fcntl.h>
 #include <future>
 #include <sys/stat.h>
@@ -642,6 +647,86 @@ TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCance
     EXPECT_EQ(mensajes, (std::vector<std::string>{"Gemelario: No se ha podido imprimir la tabla: la impresora no se ha podido abrir.",
                                                   "Gemelario: No se ha podido imprimir la tabla: no se ha podido cargar " + (dir.ruta / "impresion.so").string() + "."}));
     EXPECT_TRUE(v.dialogo->isVisible());
+}
+
+// A print server on the loopback that accepts and answers its first question after `tarda`
+// milliseconds (never, if negative), every later one at once, with "not found".
+class ServidorSuplente {
+public:
+    explicit ServidorSuplente(int tarda) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t n = sizeof a;
+        ::bind(fd_, reinterpret_cast<sockaddr*>(&a), n), ::listen(fd_, 8), ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &n);
+        puerto = ntohs(a.sin_port);
+        hilo_ = std::thread([this, tarda]() mutable {
+            std::vector<pollfd> fds{{fd_, POLLIN, 0}};
+            for (bool primera = true; !fin_; fds.erase(std::remove_if(fds.begin(), fds.end(), [](auto& p) { return p.fd < 0; }), fds.end())) {
+                if (::poll(fds.data(), fds.size(), 50) <= 0) continue;
+                if (fds[0].revents) fds.push_back({::accept(fd_, nullptr, nullptr), POLLIN, 0});
+                for (std::size_t i = 1; i < fds.size(); ++i) {
+                    char b[4096];
+                    if (!fds[i].revents) continue;
+                    if (::recv(fds[i].fd, b, sizeof b, 0) <= 0) { ::close(fds[i].fd), fds[i].fd = -1; continue; }
+                    if (std::exchange(primera, false) && tarda < 0) { abiertas_.push_back(fds[i].fd), fds[i].fd = -1; continue; }
+                    std::this_thread::sleep_for(std::chrono::milliseconds(std::exchange(tarda, 0)));
+                    ::send(fds[i].fd, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", 45, MSG_NOSIGNAL);
+                }
+            }
+        });
+    }
+    ~ServidorSuplente() { fin_ = true, hilo_.join(), ::close(fd_); for (int f : abiertas_) ::close(f); }
+    int puerto = 0;
+private:
+    int fd_;
+    std::atomic<bool> fin_ = false;
+    std::vector<int> abiertas_;  // questions never answered
+    std::thread hilo_;
+};
+
+// Qt's print dialog asks the print server on the window's thread: one that never answers is found
+// out first, said within 2 s, and the table goes to a PDF file instead; one that answers late opens
+// the dialog. The window answers the desktop all along.
+TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
+    auto v = CrearPuntuaciones(contexto);
+    mostrar(*v.dialogo);
+    const QString pdf = QString::fromStdString((dir.ruta / "tabla.pdf").string());
+    for (const int tarda : {-1, 1000}) {
+        ServidorSuplente servidor(tarda);
+        qputenv("CUPS_SERVER", "127.0.0.1:" + QByteArray::number(servidor.puerto));
+        QElapsedTimer reloj;
+        qint64 latido = 0, hueco = 0;
+        std::vector<std::pair<QString, qint64>> vistos;  // each window over the table, and when
+        QTimer vigia;
+        vigia.callOnTimeout([&] {
+            hueco = std::max(hueco, reloj.elapsed() - std::exchange(latido, reloj.elapsed()));
+            QWidget* m = QApplication::activeModalWidget();
+            if (!m || m == v.dialogo.get() || (!vistos.empty() && vistos.back().first.startsWith(m->metaObject()->className()))) return;
+            if (auto* caja = qobject_cast<QMessageBox*>(m))
+                vistos.emplace_back(QString("QMessageBox ") + caja->text(), reloj.elapsed()), [&] { for (auto* b : caja->buttons()) if (b->text() == "Guardar como PDF...") b->click(); }();
+            else if (auto* archivo = qobject_cast<QFileDialog*>(m))
+                vistos.emplace_back(QString("QFileDialog ") + archivo->selectedFiles().value(0), reloj.elapsed()), archivo->selectFile(pdf), QMetaObject::invokeMethod(archivo, "accept");
+            else vistos.emplace_back(m->metaObject()->className(), reloj.elapsed()), m->close();
+        });
+        vigia.start(20);
+        reloj.start();
+        v.dialogo->como<QPushButton>("cmdImprimir")->click();
+        EXPECT_LT(hueco, 100) << "the window kept answering";
+        ASSERT_FALSE(vistos.empty());
+        if (tarda > 0) {
+            EXPECT_EQ(vistos.front().first, "QPrintDialog") << "an answer after 1 s: Qt's print dialog, as ever";
+            EXPECT_GE(vistos.front().second, 1000);
+            continue;
+        }
+        ASSERT_EQ(vistos.size(), 2u);
+        EXPECT_EQ(vistos[0].first, "QMessageBox El servicio de impresión no responde: no se puede imprimir ahora. ¿Quieres guardar la tabla en un archivo PDF?");
+        EXPECT_TRUE(vistos[0].second >= 1900 && vistos[0].second < 2300) << vistos[0].second << " ms";
+        EXPECT_EQ(vistos[1].first, "QFileDialog " + QDir::home().filePath("Gemelario - Tabla de puntuaciones.pdf")) << "the job's name";
+        QProcess info;
+        info.start("pdfinfo", {pdf}), info.waitForFinished(20000);
+        EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Title: +Gemelario - Tabla de puntuaciones\n"))) << "the table in a PDF";
+    }
+    qunsetenv("CUPS_SERVER");
+    EXPECT_TRUE(mensajes.empty());
 }
 
 TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace gemelario::ventanas {
@@ -18,5 +19,8 @@ enum ResultadoImpresion : int { kImpresa = 0, kCancelada = 1, kSinImpresora = 2 
 inline constexpr const char* kModuloImpresion = "impresion.so";
 inline constexpr const char* kFuncionImprimir = "gemelario_imprimir";
 using FuncionImprimir = int (*)(QWidget* ventana, QWidget* superficie, const ElegirImpresora* elegir);
+// The same page into a PDF file, which needs no print server.
+inline constexpr const char* kFuncionImprimirPdf = "gemelario_imprimir_pdf";
+using FuncionImprimirPdf = int (*)(QWidget* ventana, QWidget* superficie, const QString* archivo);
 
 } // namespace gemelario::ventanas

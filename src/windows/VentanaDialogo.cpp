@@ -6,11 +6,14 @@
 #include "Centrado.h"
 #include "Controles.h"
 #include "ControlesAccesibles.h"
+#include "ServicioImpresion.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QLibrary>
 #include <QLineEdit>
 #include <QPushButton>
@@ -152,9 +155,30 @@ void VentanaDialogo::imprimir() {
         mensaje("No se ha podido imprimir la tabla: no se ha podido cargar " + ruta.toStdString() + ".", "Gemelario");
         return;
     }
+    // The print dialog, and the printer itself, ask the print server on this thread: one that does
+    // not answer is found out first, and the table can go to a PDF file instead.
+    if (SondearServicioImpresion(std::chrono::seconds(2)) == ServicioImpresion::NoResponde) {
+        guardarEnPdf(reinterpret_cast<FuncionImprimirPdf>(modulo.resolve(kFuncionImprimirPdf)));
+        return;
+    }
     // Cancelled: nothing printed, nothing said.
     if (imprimirEn(this, superficie_, &elegirImpresora) == kSinImpresora)
         mensaje("No se ha podido imprimir la tabla: la impresora no se ha podido abrir.", "Gemelario");
+}
+
+void VentanaDialogo::guardarEnPdf(FuncionImprimirPdf enPdf) {
+    QMessageBox caja(QMessageBox::Warning, "Gemelario",
+                     "El servicio de impresión no responde: no se puede imprimir ahora. "
+                     "¿Quieres guardar la tabla en un archivo PDF?", QMessageBox::Cancel, this);
+    const QPushButton* guardar = caja.addButton("Guardar como PDF...", QMessageBox::AcceptRole);
+    caja.setDefaultButton(QMessageBox::Cancel);
+    if (caja.exec(), caja.clickedButton() != guardar || !enPdf) return;
+    // The file named as the print queue would name the job.
+    const QString archivo = QFileDialog::getSaveFileName(
+        this, "Guardar la tabla como PDF", QDir::home().filePath("Gemelario - " + windowTitle() + ".pdf"),
+        "Documentos PDF (*.pdf)", nullptr, QFileDialog::DontUseNativeDialog);
+    if (!archivo.isEmpty() && enPdf(this, superficie_, &archivo) != kImpresa)
+        mensaje("No se ha podido guardar la tabla en " + archivo.toStdString() + ".", "Gemelario");
 }
 
 void VentanaDialogo::cerrar() { close(); }

@@ -65,6 +65,8 @@ protected:
     void reject() override;
 
 private:
+    // The print server does not answer: said, and the table offered as a PDF file.
+    void guardarEnPdf(FuncionImprimirPdf enPdf);
     const Formulario& formulario_;
     const CargadorImagenes& imagenes_;
     QWidget* superficie_;
