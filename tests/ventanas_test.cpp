@@ -526,6 +526,62 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
     }
 }
 
+// WCAG's contrast of what a control painted (inside its frame): its most common colour, the
+// background, against the colour that stands out most from it, the text.
+double contrastePintado(QWidget* w) {
+    const QImage imagen = w->grab().toImage();
+    std::map<QRgb, int> cuenta;
+    for (int y = 3; y < imagen.height() - 3; ++y) for (int x = 3; x < imagen.width() - 3; ++x) ++cuenta[imagen.pixel(x, y)];
+    const QRgb fondo = std::ranges::max_element(cuenta, {}, &std::pair<const QRgb, int>::second)->first;
+    const auto luz = [](QRgb c) {
+        const auto l = [](int v) { return v / 255.0 <= 0.04045 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+        return 0.2126 * l(qRed(c)) + 0.7152 * l(qGreen(c)) + 0.0722 * l(qBlue(c)) + 0.05;
+    };
+    double mejor = 1;
+    for (const auto& [c, n] : cuenta) mejor = std::max(mejor, std::max(luz(c), luz(fondo)) / std::min(luz(c), luz(fondo)));
+    return mejor;
+}
+
+// Every text of every window on the light palette the layouts were drawn on (its blue kept, even
+// where it reads poorly), on qt6ct's "darker" scheme and on a high-contrast one, set as a desktop sets them.
+TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays) {
+    const QPalette claro = QApplication::palette();
+    juego->Total = "00:00:42";
+    QPalette oscuro(QColor("#ffffff"), QColor("#424245"), QColor("#979797"), QColor("#302f2e"), QColor("#4a4947"),
+                    QColor("#ffffff"), QColor("#ffffff"), QColor("#3d3d3d"), QColor("#222020"));
+    oscuro.setColor(QPalette::Shadow, QColor("#e7e4e0")), oscuro.setColor(QPalette::Highlight, QColor("#12608a"));
+    QPalette contrastada(Qt::white, Qt::black, Qt::white, Qt::white, Qt::gray, Qt::white, Qt::white, Qt::black, Qt::black);
+    contrastada.setColor(QPalette::Highlight, QColor("#1aebff")), contrastada.setColor(QPalette::HighlightedText, Qt::black);
+    for (const auto& [nombre, paleta] : {std::pair{"claro", claro}, {"oscuro", oscuro}, {"contrastada", contrastada}}) {
+        QApplication::setPalette(paleta);
+        VentanaPrincipal tablero{imagenes, [] {}};
+        auto partida = crearJuego(tablero);
+        tablero.conectar(*partida), partida->Form_Load(), tablero.show(), tablero.ponerLblClave(kMensajeFaltan);
+        for (int i = 1; i <= 24; ++i) tablero.mostrarTxtClave(i, true);
+        std::vector<std::shared_ptr<VentanaDialogo>> dialogos = {mantener(CrearPuntuaciones(contexto)), mantener(CrearDiezPrimeros(contexto)),
+            CrearClave(contexto), mantener(CrearDuracion(contexto)), CrearNormas(contexto), mantener(CrearAcerca(contexto))};
+        std::vector<QWidget*> ventanas{&tablero};
+        for (auto& d : dialogos) mostrar(*d), d->como<QLineEdit>("txtNombre") && (d->como<QLineEdit>("txtNombre")->setText("Ñandú"), true), ventanas.push_back(d.get());
+        for (QWidget* v : ventanas) for (QWidget* w : v->findChildren<QWidget*>()) {
+            auto* e = qobject_cast<Etiqueta*>(w);
+            auto* b = qobject_cast<QAbstractButton*>(w);
+            auto* l = qobject_cast<QLineEdit*>(w);
+            auto* f = qobject_cast<TextoFijo*>(w);
+            auto* t = qobject_cast<QPlainTextEdit*>(w);
+            if (!w->isVisible() || !((e && !e->texto().trimmed().isEmpty()) || (b && !b->text().isEmpty()) || (l && !l->text().isEmpty()) || f || t)) continue;
+            const double c = contrastePintado(t ? t->viewport() : w);
+            if (std::string(nombre) != "claro") EXPECT_GE(c, 4.5) << nombre << ": " << v->objectName().toStdString() << " " << w->objectName().toStdString();
+        }
+        if (std::string(nombre) == "claro") {
+            // The layouts' blue as they name it: the table's title, and its names on the light violet (2.6:1).
+            EXPECT_NEAR(contrastePintado(dialogos[0]->control("Label4")), 7.47, 0.05);
+            EXPECT_NEAR(contrastePintado(dialogos[0]->control("lblNombre", 1)), 2.65, 0.05);
+        }
+        if (std::string(nombre) == "oscuro") dialogos[4]->grab().save(capturas() + "/normas-oscuro.png"), dialogos[0]->grab().save(capturas() + "/tabla-oscuro.png");
+    }
+    QApplication::setPalette(claro);
+}
+
 TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
     // What the toolkit shows on its own while `abrir` runs: read, photographed and closed.
     const auto leer = [](const QString& nombre, const std::function<void()>& abrir) {
