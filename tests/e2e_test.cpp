@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
+#include "Contraste.h"
 #include "DirectorioTemporal.h"
 
 #include <chrono>
@@ -268,6 +269,28 @@ TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTur
     EXPECT_LT(ping(p.ventana), 100) << "ping after Esc, during the hold";
     EXPECT_FALSE(p.proceso.waitForFinished(1200)) << "Esc waits for the turn";
     EXPECT_TRUE(p.proceso.waitForFinished(3000)) << "then ends the game";
+}
+
+// Under a real platform theme, qt6ct with its "darker" scheme, as a desktop sets it: the rules'
+// title reads against its background.
+TEST(Juego, OnADarkDesktopTheRulesReadAgainstTheirBackground) {
+    DirectorioTemporal dir;
+    fs::create_directories(dir.ruta / "qt6ct");
+    dir.escribir("qt6ct/qt6ct.conf", "[Appearance]\ncolor_scheme_path=/usr/share/qt6ct/colors/darker.conf\ncustom_palette=true\nstyle=Fusion\n");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORMTHEME", "qt6ct"), env.insert("XDG_CONFIG_HOME", QString::fromStdString(dir.ruta.string()));
+    QProcess juego;
+    const QString ventana = arrancar(juego, QString(GEMELARIO_RUN_DIR) + "/gemelario", dir.ruta, env);
+    ASSERT_FALSE(ventana.isEmpty());
+    xdotool({"windowfocus", "--sync", ventana, "key", "alt+a", "Return"});
+    const QString normas = esperarVentana("Normas del juego");
+    ASSERT_FALSE(normas.isEmpty());
+    esperar(300ms);
+    const QImage titulo = pantalla().copy(QRect(geometria(normas).topLeft() + QPoint(142, 48), QSize(249, 49)));
+    titulo.save(QString(CAPTURAS_DIR) + "/normas-qt6ct.png");
+    EXPECT_LT(qGray(pantalla().pixel(geometria(normas).topLeft() + QPoint(4, 4))), 60) << "the desktop's dark window";
+    EXPECT_GE(gemelario::prueba::ContrastePintado(titulo), 4.5) << "the title reads";
+    terminar(juego);
 }
 
 TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {

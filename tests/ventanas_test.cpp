@@ -1,6 +1,7 @@
 // The windows on Qt's offscreen platform: geometry against their layout tables, stacking, menus,
 // keys, clicks, immediate painting, the name box, printing, and what each dialog shows.
 #include "AbridorWebQt.h"
+#include "Contraste.h"
 #include "Arte.h"
 #include "EntornoTablero.h"
 #include "FinDeSesion.h"
@@ -526,22 +527,6 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
     }
 }
 
-// WCAG's contrast of what a control painted (inside its frame): its most common colour, the
-// background, against the colour that stands out most from it, the text.
-double contrastePintado(QWidget* w) {
-    const QImage imagen = w->grab().toImage();
-    std::map<QRgb, int> cuenta;
-    for (int y = 3; y < imagen.height() - 3; ++y) for (int x = 3; x < imagen.width() - 3; ++x) ++cuenta[imagen.pixel(x, y)];
-    const QRgb fondo = std::ranges::max_element(cuenta, {}, &std::pair<const QRgb, int>::second)->first;
-    const auto luz = [](QRgb c) {
-        const auto l = [](int v) { return v / 255.0 <= 0.04045 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
-        return 0.2126 * l(qRed(c)) + 0.7152 * l(qGreen(c)) + 0.0722 * l(qBlue(c)) + 0.05;
-    };
-    double mejor = 1;
-    for (const auto& [c, n] : cuenta) mejor = std::max(mejor, std::max(luz(c), luz(fondo)) / std::min(luz(c), luz(fondo)));
-    return mejor;
-}
-
 // Every text of every window on the light palette the layouts were drawn on (its blue kept, even
 // where it reads poorly), on qt6ct's "darker" scheme and on a high-contrast one, set as a desktop sets them.
 TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays) {
@@ -569,13 +554,13 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
             auto* f = qobject_cast<TextoFijo*>(w);
             auto* t = qobject_cast<QPlainTextEdit*>(w);
             if (!w->isVisible() || !((e && !e->texto().trimmed().isEmpty()) || (b && !b->text().isEmpty()) || (l && !l->text().isEmpty()) || f || t)) continue;
-            const double c = contrastePintado(t ? t->viewport() : w);
+            const double c = ContrastePintado((t ? t->viewport() : w)->grab().toImage());
             if (std::string(nombre) != "claro") EXPECT_GE(c, 4.5) << nombre << ": " << v->objectName().toStdString() << " " << w->objectName().toStdString();
         }
         if (std::string(nombre) == "claro") {
             // The layouts' blue as they name it: the table's title, and its names on the light violet (2.6:1).
-            EXPECT_NEAR(contrastePintado(dialogos[0]->control("Label4")), 7.47, 0.05);
-            EXPECT_NEAR(contrastePintado(dialogos[0]->control("lblNombre", 1)), 2.65, 0.05);
+            EXPECT_NEAR(ContrastePintado(dialogos[0]->control("Label4")->grab().toImage()), 7.47, 0.05);
+            EXPECT_NEAR(ContrastePintado(dialogos[0]->control("lblNombre", 1)->grab().toImage()), 2.65, 0.05);
         }
         if (std::string(nombre) == "oscuro") dialogos[4]->grab().save(capturas() + "/normas-oscuro.png"), dialogos[0]->grab().save(capturas() + "/tabla-oscuro.png");
     }
