@@ -89,6 +89,7 @@ for teclas, que, condicion in [
     (["Right"], "the arrow to the second picture", lambda x: x.startswith("Imagen 2: seta botón")),
     (["Left"], "back to the first", lambda x: x.startswith("Imagen 1: cataplás, es la clave")),
     (["space"], "Space chooses, and says so", lambda x: x == "cataplás es ahora la clave."),
+    (["space"], "the same news twice in a row, heard twice", lambda x: x == "cataplás es ahora la clave."),
     (["Return"], "Enter on a picture accepts", ES_CASILLA_1),
     # The best-times table, a place at a time.
     (["ctrl+p"], "the table tells how it is read", lambda x: x == "Con las flechas arriba y abajo se lee la tabla, puesto a puesto."),
