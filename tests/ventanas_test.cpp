@@ -543,6 +543,12 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
         auto partida = crearJuego(tablero);
         tablero.conectar(*partida), partida->Form_Load(), tablero.show(), tablero.ponerLblClave(kMensajeFaltan);
         for (int i = 1; i <= 24; ++i) tablero.mostrarTxtClave(i, true);
+        // The orange focus frame on the board, against the window: at least 3:1 away from the light palette.
+        tablero.activateWindow(), QTest::qWaitForWindowActive(&tablero), tablero.picDibujo(8)->setFocus(Qt::TabFocusReason);
+        const QImage celda = tablero.picDibujo(8)->grab().toImage();
+        QImage marco(celda.width(), 10, QImage::Format_RGB32);
+        marco.fill(paleta.color(QPalette::Window)), QPainter(&marco).drawImage(QRect(4, 4, 2, 2), celda, QRect(3, celda.height() / 2, 2, 2));
+        EXPECT_GE(ContrastePintado(marco), std::string(nombre) == "claro" ? 1.9 : 3) << nombre << ": the focus frame";
         std::vector<std::shared_ptr<VentanaDialogo>> dialogos = {mantener(CrearPuntuaciones(contexto)), mantener(CrearDiezPrimeros(contexto)),
             CrearClave(contexto), mantener(CrearDuracion(contexto)), CrearNormas(contexto), mantener(CrearAcerca(contexto))};
         std::vector<QWidget*> ventanas{&tablero};
