@@ -69,7 +69,8 @@ TEST(Tiempo, TheTableFormAndTheTimeOrder) {
          {std::tuple{"00:01:08", " 1m 8s", "1 minuto 8 segundos"}, {"00:00:59", " 59s", "59 segundos"},
           {"00:59:59", " 59m 59s", "59 minutos 59 segundos"}, {"00:10:00", " 10m 0s", "10 minutos 0 segundos"},
           {"01:02:03", " 2m 3s", "2 minutos 3 segundos"}, {"01:00:05", " 5s", "5 segundos"}, {"00:01:01", " 1m 1s", "1 minuto 1 segundo"},
-          {"00:01:25   ", " 1m 25s", "1 minuto 25 segundos"}, {"basura", "", ""}}) {
+          {"00:01:25   ", " 1m 25s", "1 minuto 25 segundos"}, {"00:11:21", " 11m 21s", "11 minutos 21 segundos"},
+          {"00:31:11", " 31m 11s", "31 minutos 11 segundos"}, {"basura", "", ""}}) {
         EXPECT_EQ(TextoTiempo(tiempo), texto) << tiempo << " (hours are ignored, padding is no part of it)";
         EXPECT_EQ(TiempoDicho(texto), dicho) << texto;
     }

@@ -67,7 +67,8 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
             "/nonexistent||DISPLAY=:99||falta xdg-open|" \
             "sinfork|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|0" \
             "sinvigia|zenity|DISPLAY=:99|kill -9 \$PPID|no se ha podido iniciar xdg-open.|--error" \
-            "sinnieto|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|1"; do
+            "sinnieto|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|1" \
+            "senal|zenity|DISPLAY=:99|kill -9 \$\$|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 127).|--error"; do
   IFS='|' read -r dir herramientas pantalla abridor motivo tipo fork <<<"$caso"
   if [[ $dir != /* ]]; then
     dir="$tmp/$dir" && mkdir -p "$dir"
@@ -80,7 +81,7 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
   precarga=() && [ -z "$fork" ] || precarga=(LD_PRELOAD="$tmp/fork.so" FORK_QUE_FALLA="$fork")
   salida=$(env -u DISPLAY -u WAYLAND_DISPLAY "$pantalla" PATH="$dir" "${precarga[@]}" "$lanzador" 2>"$tmp/error")
   estado=$?
-  [ "$estado" -ne 0 ] || falla "$dir: the site was not opened, yet exit status 0"
+  [ "$estado" -eq 1 ] || falla "$dir: the site was not opened: exit status $estado, not 1"
   [ -z "$salida" ] || falla "$dir: wrote to standard output: $salida"
   esperado="No se ha podido abrir la web de Corvantiso (https://www.corvantiso.example/): $motivo"
   [[ $(cat "$tmp/error") == "webcorvantiso: $esperado"* && $(wc -l < "$tmp/error") -eq 1 ]] || falla "$dir: stderr says: $(cat "$tmp/error")"

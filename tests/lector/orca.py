@@ -87,8 +87,10 @@ for teclas, que, condicion in [
     (["Tab"], "Tab to Clave desconocida", lambda x: x.startswith("Clave desconocida")),
     (["Tab"], "the first picture, the key", lambda x: x.startswith("Imagen 1: cataplás, es la clave")),
     (["Right"], "the arrow to the second picture", lambda x: x.startswith("Imagen 2: seta botón")),
-    (["Left"], "back to the first", lambda x: x.startswith("Imagen 1: cataplás, es la clave")),
-    (["space"], "Space chooses, and says so", lambda x: x == "cataplás es ahora la clave."),
+    (["space"], "Space chooses, and says so", lambda x: x == "seta es ahora la clave."),
+    (["Left"], "the first, no longer the key", lambda x: x.startswith("Imagen 1: cataplás botón")),
+    (["Right"], "the second, now the key", lambda x: x.startswith("Imagen 2: seta, es la clave")),
+    (["Left", "space"], "the first chosen again", lambda x: x == "cataplás es ahora la clave."),
     (["space"], "the same news twice in a row, heard twice", lambda x: x == "cataplás es ahora la clave."),
     (["Return"], "Enter on a picture accepts", ES_CASILLA_1),
     # The best-times table, a place at a time.
