@@ -528,7 +528,8 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
 }
 
 // Every text of every window on the light palette the layouts were drawn on (its blue kept, even
-// where it reads poorly), on qt6ct's "darker" scheme and on a high-contrast one, set as a desktop sets them.
+// where it reads poorly), on qt6ct's "darker" scheme and on high-contrast ones (white on black, black
+// on white), set as a desktop sets them.
 TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays) {
     const QPalette claro = QApplication::palette();
     juego->Total = "00:00:42";
@@ -537,7 +538,8 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
     oscuro.setColor(QPalette::Shadow, QColor("#e7e4e0")), oscuro.setColor(QPalette::Highlight, QColor("#12608a"));
     QPalette contrastada(Qt::white, Qt::black, Qt::white, Qt::white, Qt::gray, Qt::white, Qt::white, Qt::black, Qt::black);
     contrastada.setColor(QPalette::Highlight, QColor("#1aebff")), contrastada.setColor(QPalette::HighlightedText, Qt::black);
-    for (const auto& [nombre, paleta] : {std::pair{"claro", claro}, {"oscuro", oscuro}, {"contrastada", contrastada}}) {
+    const QPalette blanca(Qt::black, Qt::white, Qt::white, Qt::black, Qt::gray, Qt::black, Qt::black, Qt::white, Qt::white);
+    for (const auto& [nombre, paleta] : {std::pair{"claro", claro}, {"oscuro", oscuro}, {"contrastada", contrastada}, {"blanca", blanca}}) {
         QApplication::setPalette(paleta);
         VentanaPrincipal tablero{imagenes, [] {}};
         auto partida = crearJuego(tablero);

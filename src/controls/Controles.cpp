@@ -5,10 +5,46 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace gemelario::ventanas {
 
-void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor) {
-    p.setPen(QPen(QColor(255, 140, 0), grosor));
+namespace {
+
+// Relative luminance and contrast, as WCAG measures them.
+double luminancia(const QColor& c) {
+    const auto canal = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
+}
+
+double contraste(const QColor& a, const QColor& b) {
+    const auto [oscura, clara] = std::minmax(luminancia(a), luminancia(b));
+    return (clara + 0.05) / (oscura + 0.05);
+}
+
+} // namespace
+
+bool PaletaOscuraOContrastada(const QPalette& p) {
+    return luminancia(p.color(QPalette::Window)) < 0.5 || luminancia(p.color(QPalette::Base)) < 0.5 ||
+           luminancia(p.color(QPalette::Button)) < 0.5 || contraste(p.color(QPalette::WindowText), p.color(QPalette::Window)) > 19;
+}
+
+QColor ColorLegible(const QColor& color, const QColor& fondo, double minimo) {
+    const QColor hacia = luminancia(fondo) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
+    QColor c = color;
+    for (int paso = 1; paso <= 20 && contraste(c, fondo) < minimo; ++paso) {
+        const double t = paso / 20.0;
+        c = QColor::fromRgbF(color.redF() + (hacia.redF() - color.redF()) * t, color.greenF() + (hacia.greenF() - color.greenF()) * t,
+                             color.blueF() + (hacia.blueF() - color.blueF()) * t);
+    }
+    return c;
+}
+
+void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor, const QPalette& paleta) {
+    // Orange as the layouts draw it; on a dark or high-contrast desktop, as far from the window as it takes.
+    const QColor naranja(255, 140, 0);
+    p.setPen(QPen(PaletaOscuraOContrastada(paleta) ? ColorLegible(naranja, paleta.color(QPalette::Window), 3) : naranja, grosor));
     const int m = grosor / 2;
     p.drawRect(zona.adjusted(m, m, -m - 1, -m - 1));
 }
@@ -52,7 +88,7 @@ void CajaImagen::paintEvent(QPaintEvent*) {
     if (borde_) DibujarBordeHundido(p, rect(), palette());
     if (teclado_ && marco_ && hasFocus()) {
         // The keyboard's focus frame: thick enough to see on every picture.
-        DibujarMarcoFoco(p, rect().adjusted(2, 2, -2, -2), 4);
+        DibujarMarcoFoco(p, rect().adjusted(2, 2, -2, -2), 4, palette());
     }
 }
 
@@ -106,7 +142,7 @@ void Barra::paintEvent(QPaintEvent* e) {
     QScrollBar::paintEvent(e);
     if (!marco_ || !hasFocus()) return;
     QPainter p(this);
-    DibujarMarcoFoco(p, rect(), 2);
+    DibujarMarcoFoco(p, rect(), 2, palette());
 }
 
 void Barra::focusInEvent(QFocusEvent* e) {
@@ -133,7 +169,7 @@ void TextoLargo::paintEvent(QPaintEvent* e) {
     QPlainTextEdit::paintEvent(e);
     if (!hasFocus()) return;
     QPainter p(viewport());
-    DibujarMarcoFoco(p, viewport()->rect(), 2);
+    DibujarMarcoFoco(p, viewport()->rect(), 2, palette());
 }
 
 void TextoLargo::focusInEvent(QFocusEvent* e) {

@@ -112,7 +112,13 @@ protected:
 };
 
 // The keyboard's focus frame, orange, `grosor` pixels wide, drawn inside `zona`.
-void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor);
+void DibujarMarcoFoco(QPainter& p, const QRect& zona, int grosor, const QPalette& paleta);
+// A dark desktop, or a high-contrast one (black on white, white on black): not the light palette the
+// layouts pair their fixed colours with.
+bool PaletaOscuraOContrastada(const QPalette& paleta);
+// A fixed colour that would not stand `minimo` to 1 against its background, lightened or darkened,
+// its hue kept, just as far as it takes: the layouts' blue stays a blue on a dark desktop.
+QColor ColorLegible(const QColor& color, const QColor& fondo, double minimo);
 
 // The sunken double line of a text box or picture box, drawn inside `zona`.
 void DibujarBordeHundido(QPainter& p, const QRect& zona, const QPalette& paleta);

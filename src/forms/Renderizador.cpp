@@ -47,43 +47,11 @@ QRect geometria(const Control& c) {
 
 bool pintadaEnLaSuperficie(Tipo t) { return t == Tipo::Etiqueta || t == Tipo::Linea; }
 
-// Relative luminance and contrast, as WCAG measures them.
-double luminancia(const QColor& c) {
-    const auto canal = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * canal(c.redF()) + 0.7152 * canal(c.greenF()) + 0.0722 * canal(c.blueF());
-}
-
-double contraste(const QColor& a, const QColor& b) {
-    const auto [oscura, clara] = std::minmax(luminancia(a), luminancia(b));
-    return (clara + 0.05) / (oscura + 0.05);
-}
-
-// A dark desktop, or a high-contrast one (black on white, white on black): not the light palette the
-// layouts pair their fixed colours with.
-bool paletaOscuraOContrastada(const QPalette& p) {
-    return luminancia(p.color(QPalette::Window)) < 0.5 || luminancia(p.color(QPalette::Base)) < 0.5 ||
-           luminancia(p.color(QPalette::Button)) < 0.5 || contraste(p.color(QPalette::WindowText), p.color(QPalette::Window)) > 19;
-}
-
-// A text colour that would not read against its background (4.5:1) is lightened or darkened, its
-// hue kept, just as far as it takes: the layouts' blue stays a blue on a dark desktop.
-QColor legible(const QColor& texto, const QColor& fondo) {
-    constexpr double kMinimo = 4.5;
-    const QColor hacia = luminancia(fondo) > 0.18 ? QColor(Qt::black) : QColor(Qt::white);
-    QColor c = texto;
-    for (int paso = 1; paso <= 20 && contraste(c, fondo) < kMinimo; ++paso) {
-        const double t = paso / 20.0;
-        c = QColor::fromRgbF(texto.redF() + (hacia.redF() - texto.redF()) * t, texto.greenF() + (hacia.greenF() - texto.greenF()) * t,
-                             texto.blueF() + (hacia.blueF() - texto.blueF()) * t);
-    }
-    return c;
-}
-
 void aplicarColores(QWidget* w, const Control& c, QPalette::ColorRole rolTexto, QPalette::ColorRole rolFondo) {
     QPalette pal = w->palette();
     const QColor fondo = ColorQt(c.fondo, *w), texto = ColorQt(c.texto, *w);
     // On the light palette every colour is as the layout names it.
-    pal.setColor(rolTexto, paletaOscuraOContrastada(pal) ? legible(texto, fondo) : texto);
+    pal.setColor(rolTexto, PaletaOscuraOContrastada(pal) ? ColorLegible(texto, fondo, 4.5) : texto);
     pal.setColor(rolFondo, fondo);
     w->setPalette(pal);
 }
