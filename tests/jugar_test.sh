@@ -15,4 +15,15 @@ dice=$( [ -n "$ventana" ] || { echo "no game window; jugar.sh said:"; cat /tmp/j
   [ "$(readlink "/proc/$juego/cwd")" = "$raiz/build-juego/run" ] || echo "started in $(readlink "/proc/$juego/cwd")"
   [ -s "$raiz/build-juego/run/cataplás.bmp" ] && [ -x "$raiz/build-juego/run/webcorvantiso" ] || echo "pictures or webcorvantiso missing")
 kill "$juego" 2>/dev/null
+# What it built: a unity release with Ninja, without the tests.
+for c in CMAKE_GENERATOR:INTERNAL=Ninja CMAKE_BUILD_TYPE:STRING=Release CMAKE_UNITY_BUILD:BOOL=ON GEMELARIO_TESTS:BOOL=OFF; do
+  grep -qx "$c" "$raiz/build-juego/CMakeCache.txt" || dice+=" build-juego lacks $c"
+done
+# What it installs, on a machine that has nothing (stand-in dpkg-query and apt-get): no test tools.
+falsos=$(mktemp -d) && printf '#!/bin/sh\nexit 1\n' > "$falsos/dpkg-query" && printf '#!/bin/sh\necho "$@" >> %s/pedido\n' "$falsos" > "$falsos/apt-get"
+chmod +x "$falsos/dpkg-query" "$falsos/apt-get"
+PATH="$falsos:$PATH" "$raiz/scripts/instalar-dependencias.sh" juego >/dev/null
+grep -q 'install .*qt6-base-dev' "$falsos/pedido" || dice+=" it does not install Qt"
+grep -qE 'install .*(libgtest-dev|xvfb|orca|lintian)' "$falsos/pedido" && dice+=" it installs test tools: $(cat "$falsos/pedido")"
+rm -rf "$falsos"
 [ -z "$dice" ] && echo "jugar: la ventana a los $(($(date +%s) - inicio)) s" || { echo "FALLO: $dice"; exit 1; }
