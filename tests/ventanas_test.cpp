@@ -155,7 +155,7 @@ TEST_F(Ventana, MenusCarryTheirCaptionsShortcutsAndSeparatorsAndTheLogicReachesT
     }
 }
 
-TEST_F(Ventana, ClicksKeysAndTheClockOnTheBoard) {
+TEST_F(Ventana, ClicksAndKeysOnTheBoard) {
     ventana.cmdSalir()->setFocus();
     QTest::keyClick(ventana.cmdSalir(), Qt::Key_Return);
     EXPECT_EQ(terminaciones, 0) << "Enter presses nothing, not even the focused exit button";
@@ -166,9 +166,6 @@ TEST_F(Ventana, ClicksKeysAndTheClockOnTheBoard) {
     EXPECT_TRUE(ventana.picDibujo(3)->imagen() == DibujoIncorporado("reverso.bmp") && juego->pulsaciones == 0) << "released off the cell";
     clicCasilla(3);
     EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
-    reloj.hora += 83;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.lblTiempoWidget()->texto() == "00:01:23"; }, 1100)) << "the timer ticks every second";
-    EXPECT_EQ(juego->Total, "00:01:23");
     QTest::keyClick(ventana.picDibujo(5), Qt::Key_Escape);
     EXPECT_EQ(terminaciones, 1) << "Esc ends the program";
 }
@@ -698,38 +695,28 @@ TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCance
     EXPECT_TRUE(v.dialogo->isVisible());
 }
 
-// A print server on the loopback that accepts and answers its first question after `tarda`
-// milliseconds (never, if negative), every later one at once, with "not found".
+// A print server on the loopback that answers its first question after `tarda` milliseconds (never,
+// if negative), every later one at once, with "not found".
 class ServidorSuplente {
 public:
-    explicit ServidorSuplente(int tarda) : fd_(::socket(AF_INET, SOCK_STREAM, 0)) {
+    explicit ServidorSuplente(int tarda) {
         sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t n = sizeof a;
         ::bind(fd_, reinterpret_cast<sockaddr*>(&a), n), ::listen(fd_, 8), ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &n);
         puerto = ntohs(a.sin_port);
-        hilo_ = std::thread([this, tarda]() mutable {
-            std::vector<pollfd> fds{{fd_, POLLIN, 0}};
-            for (bool primera = true; !fin_; fds.erase(std::remove_if(fds.begin(), fds.end(), [](auto& p) { return p.fd < 0; }), fds.end())) {
-                if (::poll(fds.data(), fds.size(), 50) <= 0) continue;
-                if (fds[0].revents) fds.push_back({::accept(fd_, nullptr, nullptr), POLLIN, 0});
-                for (std::size_t i = 1; i < fds.size(); ++i) {
+        std::thread([fd = fd_, espera = std::make_shared<std::atomic<int>>(tarda)] {
+            for (int c; (c = ::accept(fd, nullptr, nullptr)) >= 0;) std::thread([c, espera] {
                     char b[4096];
-                    if (!fds[i].revents) continue;
-                    if (::recv(fds[i].fd, b, sizeof b, 0) <= 0) { ::close(fds[i].fd), fds[i].fd = -1; continue; }
-                    if (std::exchange(primera, false) && tarda < 0) { abiertas_.push_back(fds[i].fd), fds[i].fd = -1; continue; }
-                    std::this_thread::sleep_for(std::chrono::milliseconds(std::exchange(tarda, 0)));
-                    ::send(fds[i].fd, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", 45, MSG_NOSIGNAL);
-                }
-            }
-        });
+                    while (::recv(c, b, sizeof b, 0) > 0) if (const int t = espera->exchange(0); t >= 0)
+                        std::this_thread::sleep_for(std::chrono::milliseconds(t)), ::send(c, "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\n\r\n", 45, MSG_NOSIGNAL);
+                    ::close(c);
+                }).detach();
+        }).detach();
     }
-    ~ServidorSuplente() { fin_ = true, hilo_.join(), ::close(fd_); for (int f : abiertas_) ::close(f); }
+    ~ServidorSuplente() { ::shutdown(fd_, SHUT_RDWR), ::close(fd_); }
     int puerto = 0;
 private:
-    int fd_;
-    std::atomic<bool> fin_ = false;
-    std::vector<int> abiertas_;  // questions never answered
-    std::thread hilo_;
+    int fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
 };
 
 // Qt's print dialog asks the print server on the window's thread: one that never answers is found
