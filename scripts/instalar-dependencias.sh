@@ -11,7 +11,7 @@ paquetes=(
 )
 if [[ ${1:-todo} != juego ]]; then
   paquetes+=(
-    libgtest-dev clang libclang-rt-14-dev pulseaudio pulseaudio-utils gcovr
+    libgtest-dev clang libclang-rt-14-dev pulseaudio pulseaudio-utils gcovr cups
     xvfb xauth xdotool openbox wmctrl x11-utils file weston qt6-wayland qt6ct
     dbus at-spi2-core poppler-utils orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng locales
     desktop-file-utils appstream lintian dpkg-dev man-db groff-base perl

@@ -40,7 +40,8 @@ RAIZ = pathlib.Path(__file__).resolve().parent.parent
 PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "help_test", "board_test",
            "ventanas_test"]
 # Each run: (its name in the report, the program, its arguments, what it adds to the environment).
-CORRIDAS = [(p, p, [], {}) for p in PRUEBAS] + [
+CORRIDAS = [(p, p, ["--gtest_filter=-*PrintServer*"] if p == "ventanas_test" else [], {}) for p in PRUEBAS] + [
+    ("ventanas_impresion_test", "ventanas_test", ["--gtest_filter=*PrintServer*"], {}),
     ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"})]
 # The tests ctest runs on a real program, each with the programs whose change makes it worth running.
 LANZADOR_Y_SONIDO = {"launcher_test": ["run/webcorvantiso"], "sonido_test": ["tests/pitido_prueba"]}
