@@ -38,7 +38,7 @@ for f in sorted(datos["files"], key=lambda f: f["file"]):
             sin.append(f"{f['file']}:{n}: ramas {tomadas}/{len(ramas)}  {texto[n - 1].strip()}")
     for fn in f.get("functions", []):
         # One entry per instantiation or per constructor variant: a function counts as run when any ran.
-        clave = (fn.get("lineno"), fn["name"].split("(")[0])
+        clave = (fn.get("lineno"), fn["name"].split("(")[0] + (" (lambda)" if "lambda" in fn["name"] else ""))
         funciones[clave] = funciones.get(clave, False) or fn["execution_count"] > 0
     cuenta["funciones"][1] += len(funciones)
     cuenta["funciones"][0] += sum(funciones.values())
