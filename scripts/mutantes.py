@@ -42,7 +42,8 @@ PRUEBAS = ["platform_test", "besttimes_test", "faults_test", "options_test", "he
 # Each run: (its name in the report, the program, its arguments, what it adds to the environment).
 CORRIDAS = [(p, p, ["--gtest_filter=-*PrintServer*"] if p == "ventanas_test" else [], {}) for p in PRUEBAS] + [
     ("ventanas_impresion_test", "ventanas_test", ["--gtest_filter=*PrintServer*"], {}),
-    ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"})]
+    ("ventanas_hidpi_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "2"}),
+    ("ventanas_hidpi15_test", "ventanas_test", ["--gtest_filter=*AtAnyScale*"], {"QT_SCALE_FACTOR": "1.5"})]
 # The tests ctest runs on a real program, each with the programs whose change makes it worth running.
 LANZADOR_Y_SONIDO = {"launcher_test": ["run/webcorvantiso"], "sonido_test": ["tests/pitido_prueba"]}
 # The printing module, which the window tests and the installed game load (lib/gemelario, or
