@@ -18,18 +18,22 @@ for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || { echo "FALLO: PulseAudio did not start"; cat "$tmp/pulse.log"; exit 1; }
 pactl set-default-sink nulo
 
-# Recorded in 20 ms pieces from before the beep to half a second after it; the loudest sample after
-# the recording had started.
-parec -d nulo.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=20 >"$tmp/grabado" &
-grabador=$!
-for _ in $(seq 50); do [ -s "$tmp/grabado" ] && break; sleep 0.05; done
-inicio=$(stat -c %s "$tmp/grabado")
-ms=$("$prueba" 500)
-kill -INT "$grabador"
-wait "$grabador"
-pico=$(od -An -v -t d2 -w2 -j "$inicio" "$tmp/grabado" | awk '{a = $1 < 0 ? -$1 : $1; if (a > m) m = a} END {print m + 0}')
+# Recorded in 20 ms pieces from before the beep to half a second after it (the command's output in
+# $tmp/ms); the loudest sample after the recording had started.
+grabar() {
+  parec -d nulo.monitor --raw --format=s16le --channels=1 --rate=44100 --latency-msec=20 >"$tmp/grabado" & local g=$!
+  for _ in $(seq 50); do [ -s "$tmp/grabado" ] && break; sleep 0.05; done
+  local inicio; inicio=$(stat -c %s "$tmp/grabado")
+  "$@" >"$tmp/ms"; kill -INT "$g"; wait "$g"
+  od -An -v -t d2 -w2 -j "$inicio" "$tmp/grabado" | awk '{a = $1 < 0 ? -$1 : $1; if (a > m) m = a} END {print m + 0}'
+}
+pico=$(grabar "$prueba" 500) && ms=$(cat "$tmp/ms")
 [ "$pico" -gt 1000 ] || falla "no sound within half a second of the beep (loudest sample $pico)"
 awk -v ms="${ms:-999}" 'BEGIN {exit !(ms < 50)}' || falla "the beep took $ms ms with a server"
+# The desktop's switch for event sounds turned off (a stand-in gsettings): silence.
+mkdir -p "$tmp/bin" && printf '#!/bin/sh\n[ "$3" = event-sounds ] && echo false\n' > "$tmp/bin/gsettings" && chmod +x "$tmp/bin/gsettings"
+callado=$(PATH="$tmp/bin:$PATH" grabar "$prueba" 500)
+[ "$callado" -le 1000 ] || falla "event sounds are off, yet the beep sounds (loudest sample $callado)"
 pulseaudio --kill 2>/dev/null; kill $servidor 2>/dev/null; wait $servidor 2>/dev/null
 
 # No sound server at all: the call returns at once and the program goes on.
