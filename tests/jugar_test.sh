@@ -16,8 +16,8 @@ dice=$( [ -n "$ventana" ] || { echo "no game window; jugar.sh said:"; cat /tmp/j
   [ -s "$raiz/build-juego/run/cataplás.bmp" ] && [ -x "$raiz/build-juego/run/webcorvantiso" ] || echo "pictures or webcorvantiso missing")
 kill "$juego" 2>/dev/null
 # What it built: a unity release with Ninja, without the tests.
-for c in CMAKE_GENERATOR:INTERNAL=Ninja CMAKE_BUILD_TYPE:STRING=Release CMAKE_UNITY_BUILD:BOOL=ON GEMELARIO_TESTS:BOOL=OFF; do
-  grep -qx "$c" "$raiz/build-juego/CMakeCache.txt" || dice+=" build-juego lacks $c"
+for c in CMAKE_GENERATOR:INTERNAL=Ninja CMAKE_BUILD_TYPE:STRING=Release 'CMAKE_UNITY_BUILD:[A-Z]+=ON' GEMELARIO_TESTS:BOOL=OFF; do
+  grep -qxE "$c" "$raiz/build-juego/CMakeCache.txt" || dice+=" build-juego lacks $c"
 done
 # What it installs, on a machine that has nothing (stand-in dpkg-query and apt-get): no test tools.
 falsos=$(mktemp -d) && printf '#!/bin/sh\nexit 1\n' > "$falsos/dpkg-query" && printf '#!/bin/sh\necho "$@" >> %s/pedido\n' "$falsos" > "$falsos/apt-get"
