@@ -21,7 +21,9 @@ namespace {
 void centrarMarco(QWidget* ventana) {
     const QScreen* pantalla = ventana->screen();
     if (!pantalla) return;
-    QRect marco = ventana->frameGeometry();
+    // The frame as the window system knows it now: the widget's own copy is brought up to date only
+    // by its next move or resize, and may still lack the frame the window manager has just announced.
+    QRect marco = ventana->windowHandle() ? ventana->windowHandle()->frameGeometry() : ventana->frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     // Placed by its frame: the window manager then puts the frame, not the client area, there.
     if (QWindow* w = ventana->windowHandle()) w->setFramePosition(marco.topLeft());
