@@ -53,14 +53,15 @@ long rss(pid_t pid) {
     return -1;
 }
 
-// Wake-ups of every thread so far: each time the scheduler put one back to sleep or off its core.
+// Wake-ups of every thread so far: each time one went to sleep of its own accord (a preemption by
+// another program is not one).
 long despertares(pid_t pid) {
     long n = 0;
     std::error_code error;
     for (const auto& hilo : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
         std::ifstream f(hilo.path() / "status");
         for (std::string linea; std::getline(f, linea);)
-            if (linea.find("ctxt_switches:") != std::string::npos) n += std::stol(linea.substr(linea.find(':') + 1));
+            if (linea.rfind("voluntary_ctxt_switches:", 0) == 0) n += std::stol(linea.substr(linea.find(':') + 1));
     }
     return n;
 }
