@@ -343,11 +343,14 @@ protected:
     QString propiedad(const char* nombre) { return salida("xprop", {"-id", ventana, nombre}); }
     // Fixed-size for the window manager: its minimum and maximum sizes agree, and it offers neither
     // resizing nor maximising.
+    // (Qt sets the maximum a moment after the window maps: waited for.)
     void compruebaTamanoFijo() {
-        const QString sugerencias = propiedad("WM_NORMAL_HINTS");
-        const QString minimo = sugerencias.section("minimum size: ", 1).section('\n', 0, 0);
-        EXPECT_FALSE(minimo.isEmpty()) << sugerencias.toStdString();
-        EXPECT_EQ(minimo, sugerencias.section("maximum size: ", 1).section('\n', 0, 0)) << sugerencias.toStdString();
+        QString sugerencias;
+        EXPECT_TRUE(cuando([&] {
+            sugerencias = propiedad("WM_NORMAL_HINTS");
+            const QString minimo = sugerencias.section("minimum size: ", 1).section('\n', 0, 0);
+            return !minimo.isEmpty() && minimo == sugerencias.section("maximum size: ", 1).section('\n', 0, 0);
+        })) << sugerencias.toStdString();
         const QString acciones = propiedad("_NET_WM_ALLOWED_ACTIONS");
         for (const char* a : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_RESIZE"})
             EXPECT_FALSE(acciones.contains(a)) << a << " in " << acciones.toStdString();
