@@ -19,7 +19,7 @@ double luminancia(const QColor& c) {
 }
 
 double contraste(const QColor& a, const QColor& b) {
-    const auto [oscura, clara] = std::minmax(luminancia(a), luminancia(b));
+    const auto [oscura, clara] = std::minmax({luminancia(a), luminancia(b)});  // values, not references to temporaries
     return (clara + 0.05) / (oscura + 0.05);
 }
 
