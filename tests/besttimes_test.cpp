@@ -88,55 +88,36 @@ TEST(Tiempo, TheTableFormAndTheTimeOrder) {
     EXPECT_EQ(LeerHora("00:01"), 60);
 }
 
-TEST(ArchivoPuntuacionesBytes, TheFactoryTableByteForByte) {
+TEST(ArchivoPuntuacionesBytes, TheFactoryTableAndWritesKeepEveryByteButTheNamesTheyStore) {
     // The ten records the game ships with, 66 bytes each, as they lie in the file.
-    const std::string esperado = " 59s     00:00:59   Gemelario                       21-3-2000     "
-        " 1m 8s   00:01:08   Gemelario                       21-3-2000     "
-        " 1m 8s   00:01:08   Gemelario                       21-3-2000     "
-        " 1m 10s  00:01:10   Gemelario                       21-3-2000     "
-        " 1m 25s  00:01:25   Gemelario                       21-3-2000     "
-        " 1m 33s  00:01:33   Gemelario                       21-3-2000     "
-        " 1m 52s  00:01:52   Gemelario                       21-3-2000     "
-        " 2m 5s   00:02:05   Gemelario                       21-3-2000     "
-        " 2m 9s   00:02:09   Gemelario                       21-3-2000     "
-        " 2m 15s  00:02:15   Gemelario                       21-3-2000     ";
-    ASSERT_EQ(esperado.size(), 660u);
+    std::string fabrica;
+    for (const auto& [texto, tiempo] : {std::pair{" 59s", "00:00:59"}, {" 1m 8s", "00:01:08"}, {" 1m 8s", "00:01:08"}, {" 1m 10s", "00:01:10"},
+                                        {" 1m 25s", "00:01:25"}, {" 1m 33s", "00:01:33"}, {" 1m 52s", "00:01:52"}, {" 2m 5s", "00:02:05"},
+                                        {" 2m 9s", "00:02:09"}, {" 2m 15s", "00:02:15"}})
+        fabrica += bytesDe(texto, tiempo, "Gemelario", "21-3-2000");
     DirectorioTemporal dir;
     Puntuacion registro;
     ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), esperado);
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), fabrica);
     EXPECT_EQ(registro.tiempo, "00:02:15") << "the buffer holds factory record 10 afterwards";
-}
-
-TEST(ArchivoPuntuacionesBytes, NamesAreStoredInWindows1252AndCutAtTheirField) {
-    DirectorioTemporal dir;
-    Puntuacion registro;
-    {
-        ArchivoPuntuaciones archivo(dir.ruta, registro);
-        registro = {" 5s", "00:00:05", "Ñandú € 雪" + std::string(40, 'x'), "6-12-2026"};
-        archivo.EscribirPuntuacion(1);
-        EXPECT_TRUE(archivo.Cerrar());
-    }
-    EXPECT_EQ(dir.leer("Gemelario.rnd").substr(20, 46), "\xD1" "and\xFA \x80 ?" + std::string(23, 'x') + "6-12-2026     ")
-        << "no Windows-1252 code: '?'; a long name never spills into the date";
-}
-
-TEST(ArchivoPuntuacionesBytes, BytesAfterRecordTenAndUndefinedBytesSurviveWrites) {
-    DirectorioTemporal dir;
-    std::string original = kFabrica;
-    original[20] = '\x81';  // a byte Windows-1252 leaves undefined, inside record 1's name
+    // A byte Windows-1252 leaves undefined (inside record 1's name) and bytes after record 10 survive
+    // an insertion and a reset; a stored name is Windows-1252 ('?' for what it lacks), cut at its field.
+    std::string original = fabrica;
+    original[20] = '\x81';
     const std::string cola("cola\x00\xff", 6);
     dir.escribir("Gemelario.rnd", original + cola);
-    Puntuacion registro;
     {
         ArchivoPuntuaciones archivo(dir.ruta, registro);
         InsertarPuntuacion(archivo, registro, 1, {" 1s", "00:00:01", "Ana", "6-12-2026"});
+        registro = {" 5s", "00:00:05", "Ñandú € 雪" + std::string(40, 'x'), "6-12-2026"};
+        archivo.EscribirPuntuacion(3);
         ASSERT_TRUE(archivo.Cerrar());
     }
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), bytesDe(" 1s", "00:00:01", "Ana", "6-12-2026") + original.substr(0, 594) + cola)
-        << "a moved record keeps its exact bytes";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), bytesDe(" 1s", "00:00:01", "Ana", "6-12-2026") + original.substr(0, 66) +
+                                             bytesDe(" 5s", "00:00:05", "\xD1" "and\xFA \x80 ?" + std::string(23, 'x'), "6-12-2026") +
+                                             original.substr(132, 462) + cola) << "a moved record keeps its exact bytes";
     ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), kFabrica + cola) << "the reset keeps the tail too";
+    EXPECT_EQ(dir.leer("Gemelario.rnd"), fabrica + cola) << "the reset keeps the tail too";
 }
 
 TEST(ArchivoPuntuacionesDefensivo, AMissingEmptyOrShortFileGetsTheFactoryTableAndAShortOneIsKept) {

