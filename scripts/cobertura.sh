@@ -10,7 +10,7 @@ build="$(cd "${1:-$raiz/build}" && pwd)"
 mkdir -p "$build/cobertura"
 # Generated sources (moc, resources, the built-in drawings' tables) are the build's, not ours.
 comunes=(--root "$raiz" --object-directory "$build" --filter "$raiz/src/" --exclude '.*_autogen/.*'
-  --exclude-unreachable-branches --exclude-throw-branches --gcov-ignore-parse-errors)
+  --exclude-unreachable-branches --exclude-throw-branches --gcov-ignore-parse-errors -j 2)
 gcovr "${comunes[@]}" --json "$build/cobertura/cobertura.json" \
   --html-details "$build/cobertura/index.html" >/dev/null
 python3 - "$build/cobertura/cobertura.json" "$raiz" "${COBERTURA_MINIMA:-}" <<'PY'

@@ -9,7 +9,7 @@ raiz="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_APPEND="-g0 -DNDEBUG"
 # CMake's default generator (Unix Makefiles), so that the build a packager runs stays working with it.
 grep -qs 'CMAKE_GENERATOR:INTERNAL=Ninja' "$raiz/build-deb/CMakeCache.txt" && rm -rf "$raiz/build-deb"
-cmake -S "$raiz" -B "$raiz/build-deb" -DCMAKE_BUILD_TYPE=None -DGEMELARIO_TESTS=OFF -DGEMELARIO_BENCH=OFF \
+cmake -S "$raiz" -B "$raiz/build-deb" -DCMAKE_BUILD_TYPE=None -DCMAKE_UNITY_BUILD=ON -DGEMELARIO_TESTS=OFF -DGEMELARIO_BENCH=OFF \
   -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_BINDIR=games \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" -DCMAKE_MODULE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null

@@ -549,16 +549,25 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
         auto partida = crearJuego(tablero);
         tablero.conectar(*partida), partida->Form_Load(), tablero.show(), tablero.ponerLblClave(kMensajeFaltan);
         for (int i = 1; i <= 24; ++i) tablero.mostrarTxtClave(i, true);
-        // The orange focus frame on the board, against the window: at least 3:1 away from the light palette.
-        tablero.activateWindow(), QTest::qWaitForWindowActive(&tablero), tablero.picDibujo(8)->setFocus(Qt::TabFocusReason);
-        const QImage celda = tablero.picDibujo(8)->grab().toImage();
-        QImage marco(celda.width(), 10, QImage::Format_RGB32);
-        marco.fill(paleta.color(QPalette::Window)), QPainter(&marco).drawImage(QRect(4, 4, 2, 2), celda, QRect(3, celda.height() / 2, 2, 2));
-        EXPECT_GE(ContrastePintado(marco), std::string(nombre) == "claro" ? 1.9 : 3) << nombre << ": the focus frame";
+        // The orange focus frame, on each side of a board cell (4 pixels wide, 2 in) and of the rules
+        // text (2 wide, at its edge), against the window: at least 3:1 away from the light palette.
+        const auto marco = [&](QWidget* ventana, QWidget* control, QWidget* pintado, int dentro, int fuera) {
+            ventana->activateWindow(), QTest::qWaitForWindowActive(ventana), control->setFocus(Qt::TabFocusReason);
+            const QImage c = pintado->grab().toImage();
+            for (const QPoint punto : {QPoint(dentro, c.height() / 2), QPoint(c.width() - fuera, c.height() / 2), QPoint(c.width() / 2, dentro),
+                                       QPoint(c.width() / 2, c.height() - fuera)}) {
+                QImage muestra(10, 10, QImage::Format_RGB32);
+                muestra.fill(paleta.color(QPalette::Window)), QPainter(&muestra).drawImage(QRect(4, 4, 2, 2), c, QRect(punto, QSize(2, 2)));
+                EXPECT_GE(ContrastePintado(muestra), std::string(nombre) == "claro" ? 1.9 : 3) << nombre << ": the focus frame of " << control->objectName().toStdString();
+            }
+        };
+        marco(&tablero, tablero.picDibujo(8), tablero.picDibujo(8), 3, 7);
         std::vector<std::shared_ptr<VentanaDialogo>> dialogos = {mantener(CrearPuntuaciones(contexto)), mantener(CrearDiezPrimeros(contexto)),
             CrearClave(contexto), mantener(CrearDuracion(contexto)), CrearNormas(contexto), mantener(CrearAcerca(contexto))};
         std::vector<QWidget*> ventanas{&tablero};
         for (auto& d : dialogos) mostrar(*d), d->como<QLineEdit>("txtNombre") && (d->como<QLineEdit>("txtNombre")->setText("Ñandú"), true), ventanas.push_back(d.get());
+        auto* reglas = dialogos[4]->como<QPlainTextEdit>("Text1");
+        marco(dialogos[4].get(), reglas, reglas->viewport(), 0, 4);
         for (QWidget* v : ventanas) for (QWidget* w : v->findChildren<QWidget*>()) {
             auto* e = qobject_cast<Etiqueta*>(w);
             auto* b = qobject_cast<QAbstractButton*>(w);
@@ -694,10 +703,11 @@ TEST_F(Dialogos, PrintingDrawsTheWindowAcrossThePageAtAnyScaleOrNothingWhenCance
 class ServidorSuplente {
 public:
     explicit ServidorSuplente(int tarda) {
-        sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        sockaddr_in6 a{AF_INET6, 0, 0, in6addr_any, 0};  // both 127.0.0.1 and ::1
         socklen_t n = sizeof a;
+        ::setsockopt(fd_, IPPROTO_IPV6, IPV6_V6ONLY, &(const int&)0, sizeof(int));
         ::bind(fd_, reinterpret_cast<sockaddr*>(&a), n), ::listen(fd_, 8), ::getsockname(fd_, reinterpret_cast<sockaddr*>(&a), &n);
-        puerto = ntohs(a.sin_port);
+        puerto = ntohs(a.sin6_port);
         std::thread([fd = fd_, espera = std::make_shared<std::atomic<int>>(tarda)] {
             for (int c; (c = ::accept(fd, nullptr, nullptr)) >= 0;) std::thread([c, espera] {
                     char b[4096];
@@ -710,7 +720,7 @@ public:
     ~ServidorSuplente() { ::shutdown(fd_, SHUT_RDWR), ::close(fd_); }
     int puerto = 0;
 private:
-    int fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    int fd_ = ::socket(AF_INET6, SOCK_STREAM, 0);
 };
 
 // Qt's print dialog asks the print server on the window's thread: one that never answers is found
@@ -734,9 +744,15 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(cups + "/cups.sock"); }, 5000)) << "cupsd did not start";
     QProcess::execute("lpadmin", {"-h", QString::fromStdString(cups + "/cups.sock"), "-p", "PDF", "-E", "-v", "file:///dev/null", "-m", "drv:///sample.drv/generic.ppd"});
     // (Run in a process of its own, the real server first: the print system's library reads its server once.)
-    for (const int tarda : {0, -1, 1000}) {
+    // The server named as a desktop names it: in the environment, or in the player's client.conf (an
+    // IPv6 address with a port and a version, the file dialog then cancelled: no file, nothing said).
+    for (const auto& [tarda, enConfiguracion] : {std::pair{0, false}, {-1, false}, {-1, true}, {1000, false}}) {
         ServidorSuplente servidor(tarda);
-        qputenv("CUPS_SERVER", tarda ? "127.0.0.1:" + QByteArray::number(servidor.puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
+        const std::string puerto = std::to_string(servidor.puerto);
+        std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::1]:" + puerto + "/version=1.1\n");
+        qputenv("CUPS_SERVER", tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
+        if (enConfiguracion) qunsetenv("CUPS_SERVER");
+        QFile::remove(pdf);
         QElapsedTimer reloj;
         qint64 latido = 0, hueco = 0;
         std::vector<std::pair<QString, qint64>> vistos;  // each window over the table, and when
@@ -750,7 +766,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
             if (auto* caja = qobject_cast<QMessageBox*>(m))
                 vistos.emplace_back(QString("QMessageBox ") + caja->text(), reloj.elapsed()), [&] { for (auto* b : caja->buttons()) if (b->text() == "Guardar como PDF...") b->click(); }();
             else if (auto* archivo = qobject_cast<QFileDialog*>(m))
-                vistos.emplace_back(QString("QFileDialog ") + archivo->selectedFiles().value(0), reloj.elapsed()), QMetaObject::invokeMethod(archivo, "accept");
+                vistos.emplace_back(QString("QFileDialog ") + archivo->selectedFiles().value(0), reloj.elapsed()), QMetaObject::invokeMethod(archivo, enConfiguracion ? "reject" : "accept");
             else if (auto* cola = m->findChild<QComboBox*>("printers"))
                 vistos.emplace_back(QString(m->metaObject()->className()) + " " + cola->itemText(0), reloj.elapsed()), m->close();
         });
@@ -768,7 +784,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
         EXPECT_EQ(vistos[0].first, "QMessageBox El servicio de impresión no responde: no se puede imprimir ahora. ¿Quieres guardar la tabla en un archivo PDF?");
         EXPECT_TRUE(vistos[0].second >= 1900 && vistos[0].second < 2300) << vistos[0].second << " ms";
         EXPECT_EQ(vistos[1].first, "QFileDialog " + pdf) << "the job's name";
-        EXPECT_TRUE(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf)) << "the table in a PDF";
+        EXPECT_EQ(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf), !enConfiguracion) << "the table in a PDF";
     }
     qunsetenv("CUPS_SERVER"), qputenv("HOME", casa), cupsd.terminate(), cupsd.waitForFinished(5000);
     EXPECT_TRUE(mensajes.empty());
