@@ -1,6 +1,5 @@
 // frmGemelario's logic: the deal, turns, the key pair, the clock and the end of a game,
 // observed through the effects it asks of its window, in order.
-#include "ArchivoPuntuaciones.h"
 #include "EntornoTablero.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +62,7 @@ protected:
 
 } // namespace
 
-TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndANewGameResetsTheBoardInOrder) {
+TEST_F(Tablero, LoadReadsTheSettingShowsBacksANewGameResetsTheBoardAndTheCommandsDoTheirWork) {
     dir.escribir("Valor.dat", " 40 \r\n");
     registro.clear();
     f = crearJuego(ventana);
@@ -82,9 +81,21 @@ TEST_F(Tablero, LoadReadsTheSettingShowsBacksAndANewGameResetsTheBoardInOrder) {
     repartir(*f);
     EXPECT_EQ(registro, nuevo) << "menus off, then the board reset; the dealt pictures stay hidden";
     EXPECT_EQ(f->tiempoDecimo, "00:02:15") << "a missing table reads as the factory table";
-    EXPECT_EQ(dir.leer("Gemelario.rnd"), ArchivoPuntuaciones::BytesTablaInicial());
     EXPECT_TRUE(f->enJuego && ventana.relojEnMarcha) << "the clock runs during a game only";
     EXPECT_EQ(f->horaInicio, reloj.hora);
+    // The commands open their windows, a click on the background maximises, the exit ends the program.
+    registro.clear();
+    f->mnuTabla_Click();
+    f->mnuImagen_Click();
+    f->mnuDuración_Click();
+    f->mnuNormas_Click();
+    f->mnuAcerca_Click();
+    f->Form_Click();
+    f->Form_DblClick();
+    f->mnuSalir_Click();
+    f->cmdSalir_Click();
+    EXPECT_EQ(registro, (Registro{"modal 1", "modal 2", "modal 3", "modal 4", "modal 5", "maximizar", "maximizar",
+                                  "terminar", "terminar"}));
 }
 
 TEST_F(Tablero, EveryDealPlacesEachPictureTwiceUniformlyWithAMovingOrAFrozenClock) {
@@ -171,7 +182,7 @@ TEST_F(Tablero, ASecondGameStartsCleanAfterAnyEnding) {
     }
 }
 
-TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
+TEST_F(Tablero, TheKeyPairFlashesThreeTimesIsMarkedAndFoundTenthDoesNotFireTheRule) {
     clave.clave = kSeta;  // as chosen in the key-image window
     nuevo();
     encontrar(kCataplas);
@@ -189,11 +200,8 @@ TEST_F(Tablero, TheKeyPairFlashesThreeTimesAndIsMarked) {
     EXPECT_EQ(registro, esperado);
     EXPECT_TRUE(f->claveConseguida);
     EXPECT_EQ(f->parejas, 2) << "cataplás, then the key pair";
-}
-
-TEST_F(Tablero, AKeyPairFoundAsTheTenthPairDoesNotFireTheRule) {
+    // Found as the tenth pair, the key does not fire the ten-pair rule.
     nuevo();
-    clave.clave = kSeta;
     encontrarTodasMenos({kSeta, "tenis.bmp", "mochila.bmp"});
     EXPECT_EQ(f->parejas, 9);
     encontrar(kSeta);
@@ -245,20 +253,6 @@ TEST_F(Tablero, EqualTimeDoesNotEnterTheTableOneSecondLessDoes) {
             EXPECT_EQ(ventana.anuncios.back(), std::pair(std::string("raqueta de tenis. Pareja. Fin de juego."), registro.size() - 1));
         }
     }
-}
-
-TEST_F(Tablero, CommandsOpenTheirWindowsOrEndTheProgram) {
-    f->mnuTabla_Click();
-    f->mnuImagen_Click();
-    f->mnuDuración_Click();
-    f->mnuNormas_Click();
-    f->mnuAcerca_Click();
-    f->Form_Click();
-    f->Form_DblClick();
-    f->mnuSalir_Click();
-    f->cmdSalir_Click();
-    EXPECT_EQ(registro, (Registro{"modal 1", "modal 2", "modal 3", "modal 4", "modal 5", "maximizar", "maximizar",
-                                  "terminar", "terminar"}));
 }
 
 TEST_F(Tablero, ATableThatCannotBeStoredIsSaidOnceAndTheGameGoesOn) {

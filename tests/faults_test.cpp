@@ -73,7 +73,7 @@ TEST(Fallos, ANamedPipeIsUnreadableAndNeverWaitedOn) {
     EXPECT_TRUE(fs::is_fifo(dir.ruta / "Gemelario.rnd")) << "an unreadable table is never replaced";
 }
 
-TEST(Fallos, AWriteKeepsTheFilesModeAndANewFileFollowsTheUmask) {
+TEST(Fallos, AWriteKeepsTheFilesModeAndLinksAndANewFileFollowsTheUmask) {
     for (const mode_t antes : {0600, 0444, 0640}) {
         DirectorioTemporal dir;
         for (const auto& [nombre, bytes] : {std::pair{"Gemelario.rnd", kFabrica}, {"Valor.dat", " 15 \r\n"}})
@@ -87,10 +87,7 @@ TEST(Fallos, AWriteKeepsTheFilesModeAndANewFileFollowsTheUmask) {
     ::umask(anterior);
     ASSERT_TRUE(escrito);
     EXPECT_EQ(modo(dir.ruta / "Valor.dat"), fs::perms(0600));
-}
-
-TEST(Fallos, ALinkedTableUpdatesItsTargetAndStaysALink) {
-    DirectorioTemporal dir;
+    // A linked table: its target updated, the link kept.
     fs::create_directory(dir.ruta / "compartida");
     dir.escribir("compartida/tabla", kFabrica);
     fs::create_symlink("compartida/tabla", dir.ruta / "Gemelario.rnd");
