@@ -22,10 +22,11 @@ public:
     Fecha fecha{6, 12, 2026};
     double segundos = 36000.25;
     double avance = 0.0;  // added to `segundos` at each read: 0 freezes the clock
-    bool sigueAlSistema = false;  // the time of day read from the system clock
+    bool sigueAlSistema = false;  // the time read from the system clock
     int horaDelDia() override { return sigueAlSistema ? RelojSistema().horaDelDia() : hora; }
     Fecha hoy() override { return fecha; }
     double segundosDesdeMedianoche() override {
+        if (sigueAlSistema) return RelojSistema().segundosDesdeMedianoche();
         const double s = segundos;
         segundos += avance;
         return s;

@@ -225,6 +225,8 @@ TEST_F(Tablero, TheClockShowsElapsedTimeAndCopiesItToTotal) {
     f->tmrSegundos_Timer();
     EXPECT_EQ(ventana.tiempo, "01:02:03");
     EXPECT_EQ(f->Total, "01:02:03");
+    // The next tick is due 1 ms after the clock's next whole second.
+    for (const auto& [segundos, ms] : {std::pair{36000.25, 751}, {36000.75, 251}, {36001.0, 1001}}) EXPECT_EQ((reloj.segundos = segundos, f->msHastaElSegundo()), ms) << segundos;
     encontrarTodasMenos({});
     reloj.hora += 50;
     f->tmrSegundos_Timer();

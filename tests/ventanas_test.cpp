@@ -550,7 +550,7 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
         // The orange focus frame, on each side of a board cell (4 pixels wide, 2 in) and of the rules
         // text (2 wide, at its edge), against the window: at least 3:1 away from the light palette.
         const auto marco = [&](QWidget* ventana, QWidget* control, QWidget* pintado, int dentro, int fuera) {
-            ventana->activateWindow(), QTest::qWaitForWindowActive(ventana), control->setFocus(Qt::TabFocusReason);
+            ventana->activateWindow(), (void)QTest::qWaitForWindowActive(ventana), control->setFocus(Qt::TabFocusReason);
             const QImage c = pintado->grab().toImage();
             for (const QPoint punto : {QPoint(dentro, c.height() / 2), QPoint(c.width() - fuera, c.height() / 2), QPoint(c.width() / 2, dentro),
                                        QPoint(c.width() / 2, c.height() - fuera)}) {
@@ -574,7 +574,7 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
             auto* t = qobject_cast<QPlainTextEdit*>(w);
             if (!w->isVisible() || !((e && !e->texto().trimmed().isEmpty()) || (b && !b->text().isEmpty()) || (l && !l->text().isEmpty()) || f || t)) continue;
             const double c = ContrastePintado((t ? t->viewport() : w)->grab().toImage());
-            if (std::string(nombre) != "claro") EXPECT_GE(c, 4.5) << nombre << ": " << v->objectName().toStdString() << " " << w->objectName().toStdString();
+            if (std::string(nombre) != "claro") { EXPECT_GE(c, 4.5) << nombre << ": " << v->objectName().toStdString() << " " << w->objectName().toStdString(); }
         }
         if (std::string(nombre) == "claro") {
             // The layouts' blue as they name it: the table's title, and its names on the light violet (2.6:1).

@@ -195,6 +195,11 @@ void frmGemelario::tmrSegundos_Timer() {
     Total = NormalizarHora(ventana_.lblTiempo());
 }
 
+int frmGemelario::msHastaElSegundo() {
+    const double s = plataforma_.reloj.segundosDesdeMedianoche();
+    return 1001 - static_cast<int>((s - std::floor(s)) * 1000);
+}
+
 void frmGemelario::Form_KeyPress(int codigo) {
     if (codigo != ' ') return;
     if (!enJuego) {

@@ -65,6 +65,9 @@ public:
     void ComprobarPareja();
     void ContarPareja();
     void tmrSegundos_Timer();
+    // Milliseconds until just after the clock's next whole second, when the next tick is due: the
+    // label then changes with the second, and a game records the second it ended in.
+    int msHastaElSegundo();
     void Form_KeyPress(int codigo);
 
     void mnuTabla_Click();

@@ -21,7 +21,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <chrono>
 #include <utility>
 
 
@@ -179,11 +178,8 @@ void VentanaPrincipal::tic() {
     // The clock does not tick while a turn is judged (its holds keep the window alive, not the
     // clock): the second is shown once the turn ends.
     enClic_ ? void(segundoPendiente_ = true) : juego_->tmrSegundos_Timer();
-    // Once a second, just after each whole second of the clock the game's time is read from, so
-    // the label changes with the second and the time a game records is the second it ended in.
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::system_clock::now().time_since_epoch()).count() % 1000;
-    if (juego_->enJuego) tmrSegundos()->start(static_cast<int>(1001 - ms));
+    // Once a second, just after each whole second of the game's clock.
+    if (juego_->enJuego) tmrSegundos()->start(juego_->msHastaElSegundo());
 }
 
 void VentanaPrincipal::maximizar() {
