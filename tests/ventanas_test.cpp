@@ -750,8 +750,12 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
     QProcess::execute("lpadmin", {"-h", QString::fromStdString(cups + "/cups.sock"), "-p", "PDF", "-E", "-v", "file:///dev/null", "-m", "drv:///sample.drv/generic.ppd"});
     // (Run in a process of its own, the real server first: the print system's library reads its server once.)
     // The server named as a desktop names it: in the environment, or in the player's client.conf (an
-    // IPv6 address with a port and a version, the file dialog then cancelled: no file, nothing said).
-    for (const auto& [tarda, enConfiguracion] : {std::pair{0, false}, {-1, false}, {-1, true}, {1000, false}}) {
+    // IPv6 address with a port and a version). The player saves the PDF file where offered, or says
+    // no in the message box, or cancels the file dialog (no file, nothing said), or goes to a folder
+    // where no file can be written (said).
+    const std::string imposible = "/proc/Gemelario - Tabla de puntuaciones.pdf";  // (no one, not even root, makes a file there)
+    for (const auto& [tarda, enConfiguracion, respuesta] : {std::tuple{0, false, "guardar"}, {-1, false, "guardar"}, {-1, false, "no"},
+                                                            {-1, true, "cancelar"}, {-1, false, "imposible"}, {1000, false, "guardar"}}) {
         ServidorSuplente servidor(tarda);
         const std::string puerto = std::to_string(servidor.puerto);
         std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::1]:" + puerto + "/version=1.1\n");
@@ -768,10 +772,14 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
             const qint64 h = reloj.elapsed() - std::exchange(latido, reloj.elapsed());
             if (!qobject_cast<QFileDialog*>(m) && !qobject_cast<QPrintDialog*>(m)) hueco = std::max(hueco, h);
             if (!m || m == v.dialogo.get() || (!vistos.empty() && vistos.back().first.startsWith(m->metaObject()->className()))) return;
-            if (auto* caja = qobject_cast<QMessageBox*>(m))
-                vistos.emplace_back(QString("QMessageBox ") + caja->text(), reloj.elapsed()), [&] { for (auto* b : caja->buttons()) if (b->text() == "Guardar como PDF...") b->click(); }();
-            else if (auto* archivo = qobject_cast<QFileDialog*>(m))
-                vistos.emplace_back(QString("QFileDialog ") + archivo->selectedFiles().value(0), reloj.elapsed()), QMetaObject::invokeMethod(archivo, enConfiguracion ? "reject" : "accept");
+            if (auto* caja = qobject_cast<QMessageBox*>(m)) {
+                vistos.emplace_back(QString("QMessageBox ") + caja->text(), reloj.elapsed());
+                for (auto* b : caja->buttons()) if (respuesta == std::string("no") ? b == caja->button(QMessageBox::Cancel) : b->text() == "Guardar como PDF...") b->click();
+            } else if (auto* archivo = qobject_cast<QFileDialog*>(m)) {
+                vistos.emplace_back(QString("QFileDialog ") + archivo->selectedFiles().value(0), reloj.elapsed());
+                if (respuesta == std::string("imposible")) archivo->setDirectory("/proc");
+                QMetaObject::invokeMethod(archivo, respuesta == std::string("cancelar") ? "reject" : "accept");
+            }
             else if (auto* cola = m->findChild<QComboBox*>("printers"))
                 vistos.emplace_back(QString(m->metaObject()->className()) + " " + cola->itemText(0), reloj.elapsed()), m->close();
         });
@@ -785,14 +793,14 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
             EXPECT_TRUE(tarda ? vistos.front().second >= 1000 : vistos.front().first == "QPrintDialog PDF") << vistos.front().first.toStdString();
             continue;
         }
-        ASSERT_EQ(vistos.size(), 2u);
+        ASSERT_EQ(vistos.size(), respuesta == std::string("no") ? 1u : 2u) << respuesta;
         EXPECT_EQ(vistos[0].first, "QMessageBox El servicio de impresión no responde: no se puede imprimir ahora. ¿Quieres guardar la tabla en un archivo PDF?");
         EXPECT_TRUE(vistos[0].second >= 1900 && vistos[0].second < 2300) << vistos[0].second << " ms";
-        EXPECT_EQ(vistos[1].first, "QFileDialog " + pdf) << "the job's name";
-        EXPECT_EQ(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf), !enConfiguracion) << "the table in a PDF";
+        if (vistos.size() > 1) { EXPECT_EQ(vistos[1].first, "QFileDialog " + pdf) << "the job's name"; }
+        EXPECT_EQ(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf), respuesta == std::string("guardar")) << "the table in a PDF: " << respuesta;
     }
     qunsetenv("CUPS_SERVER"), qputenv("HOME", casa), cupsd.terminate(), cupsd.waitForFinished(5000);
-    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(mensajes, std::vector<std::string>{"Gemelario: No se ha podido guardar la tabla en " + imposible + "."});
 }
 
 TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
@@ -909,9 +917,11 @@ TEST(AbridorWeb, TheOpenerGetsTheAddressAndWhenItCannotOpenItThePlayerIsTold) {
     });
     vigia.start(20);
     const std::string recibido = (dir.ruta / "recibido").string(), aviso = "Gemelario|2|No se ha podido abrir https://www.corvantiso.example/ en el navegador: ";
-    // No opener; one that finds no browser; one that opens it and records what it was handed (nothing said).
+    // No opener; one that finds no browser; one that cannot run; one that opens it and records what it
+    // was handed (nothing said).
     for (const auto& [abridor, dicho] : {std::pair<std::string, std::string>{"", aviso + "falta xdg-open (instala xdg-utils)."},
                                          {"#!/bin/sh\nexit 3\n", aviso + "el escritorio no tiene un navegador con el que abrirla."},
+                                         {"#!/no/existe\n", aviso + "xdg-open no se puede ejecutar."},
                                          {"#!/bin/sh\nprintf '%s|' \"$@\" > " + recibido + "\n", ""}}) {
         if (!abridor.empty()) dir.escribir("xdg-open", abridor), std::filesystem::permissions(dir.ruta / "xdg-open", std::filesystem::perms::owner_all);
         qputenv("PATH", dir.ruta.c_str());
