@@ -758,7 +758,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
                                                             {-1, true, "cancelar"}, {-1, false, "imposible"}, {1000, false, "guardar"}}) {
         ServidorSuplente servidor(tarda);
         const std::string puerto = std::to_string(servidor.puerto);
-        std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::1]:" + puerto + "/version=1.1\n");
+        std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::ffff:127.0.0.1]:" + puerto + "/version=1.1\n");
         qputenv("CUPS_SERVER", tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
         if (enConfiguracion) qunsetenv("CUPS_SERVER");
         QFile::remove(pdf);
