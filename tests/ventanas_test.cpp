@@ -162,6 +162,12 @@ TEST_F(Ventana, ClicksAndKeysOnTheBoard) {
     EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado(juego->imagenCasilla[3])) << "released on it, it turns";
     QTest::keyClick(ventana.picDibujo(5), Qt::Key_Escape);
     EXPECT_EQ(terminaciones, 1) << "Esc ends the program";
+    // A click or a double click on the message line stays there; on the bare surface, it maximises.
+    const auto doble = [&](QPoint p) { QTest::mouseDClick(ventana.windowHandle(), Qt::LeftButton, {}, ventana.superficie()->mapTo(&ventana, p)); };
+    clic(QPoint(100, 400)), doble(QPoint(100, 400));
+    EXPECT_FALSE(ventana.isMaximized());
+    doble(QPoint(4, 540));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ventana.isMaximized(); }, 1000));
 }
 
 // The game's time read from the system clock, as the game reads it.
