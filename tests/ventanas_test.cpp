@@ -505,7 +505,10 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
         QTest::keyClick(nombre, static_cast<Qt::Key>(tecla));
         EXPECT_TRUE(v.dialogo->isVisible());
     }
-    EXPECT_EQ(mensajes.size(), 2u) << "refused twice";
+    v.dialogo->control("cmdAceptar")->setFocus();
+    QTest::keyClick(v.dialogo->control("cmdAceptar"), Qt::Key_Space);
+    EXPECT_EQ(std::pair(mensajes.size(), QApplication::focusWidget()), std::pair(std::size_t{3}, static_cast<QWidget*>(nombre)))
+        << "refused three times, the third from Aceptar: the name box takes the focus back";
     EXPECT_EQ(v.dialogo->como<QLineEdit>("txtFecha")->text(), "6-12-2026");
     EXPECT_TRUE(v.dialogo->como<QLineEdit>("txtFecha")->isReadOnly());
     v.dialogo->close();
