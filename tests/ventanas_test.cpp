@@ -98,7 +98,16 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     VentanaDialogo acerca(LayoutAcerca(), imagenes);
     const QImage enlace = acerca.como<CajaImagen>("picPubli1")->imagen();
     EXPECT_EQ(enlace.size(), QSize(qRound(213 * escala), qRound(90 * escala)));
-    if (escala == 1) { EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg")); }
+    if (escala != 1) return;
+    EXPECT_EQ(enlace, QImage(":/arte/enlace.jpg"));
+    // The sunken double line round a cell: the dark lines outside-in at top and left, the light ones
+    // at bottom and right, down to the corners.
+    const QImage c = ventana.picDibujo(1)->grab().toImage();
+    const QPalette& pal = ventana.picDibujo(1)->palette();
+    const std::map<char, QColor> rol{{'M', pal.color(QPalette::Mid)}, {'S', pal.color(QPalette::Shadow)}, {'m', pal.color(QPalette::Midlight)}, {'L', pal.color(QPalette::Light)}};
+    for (const auto& [x, y, r] : {std::tuple{0, 57, 'M'}, {1, 57, 'S'}, {104, 57, 'm'}, {105, 57, 'L'}, {53, 0, 'M'}, {53, 1, 'S'}, {53, 112, 'm'}, {53, 113, 'L'},
+                                  {104, 0, 'M'}, {0, 112, 'M'}, {103, 1, 'S'}, {1, 111, 'S'}, {104, 1, 'm'}, {1, 112, 'm'}, {105, 0, 'L'}, {0, 113, 'L'}, {105, 112, 'L'}})
+        EXPECT_EQ(c.pixel(x, y), rol.at(r).rgb()) << x << "," << y << " " << r;
 }
 
 TEST_F(Ventana, TabWalksTheCellsInOrderEndingOnTheExitButtonHiddenBehindCellOne) {
