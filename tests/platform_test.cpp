@@ -10,6 +10,8 @@
 #include <ctime>
 #include <tuple>
 
+#include <sys/mount.h>
+
 using namespace gemelario;
 
 TEST(EsperaReal, HoldsFiftyNanosecondsPerStepWithoutBurningACore) {
@@ -47,7 +49,7 @@ TEST(RelojSistema, ReadsTheLocalTimeOfDayToTheSecondAndTheDate) {
 
 TEST(DirectorioDeJuego, TheCurrentFolderWhenItHoldsAGameFileElseThePlayersDataFolderMadeAtFirstStart) {
     // A picture marks the current folder as the game's, a file of another name does not. (The data
-    // folder's other cases are the real program's: e2e_test and instalacion_test.)
+    // folder's other cases, HOME missing and a relative XDG_DATA_HOME, are the real program's: e2e_test.)
     for (const auto& [archivo, elegida] : {std::pair{"seta.bmp", "actual"}, {"seta.bmp.bak", "xdg/gemelario"}}) {
         prueba::DirectorioTemporal raiz;
         std::filesystem::create_directory(raiz.ruta / "actual");
@@ -56,4 +58,12 @@ TEST(DirectorioDeJuego, TheCurrentFolderWhenItHoldsAGameFileElseThePlayersDataFo
         EXPECT_EQ(d.ruta, raiz.ruta / elegida) << archivo;
         EXPECT_TRUE(std::filesystem::is_directory(raiz.ruta / elegida)) << elegida;
     }
+    // A data folder that cannot be made, and why, in the player's words: refused, a read-only disk, a full one.
+    prueba::DirectorioTemporal raiz;
+    for (const auto& [d, opciones] : {std::pair<const char*, unsigned long>{"ro", MS_RDONLY}, {"lleno", 0}})
+        std::filesystem::create_directory(raiz.ruta / d), ::mount("tmpfs", (raiz.ruta / d).c_str(), "tmpfs", opciones, "size=8k,nr_inodes=1");
+    for (const auto& [xdg, causa] : {std::pair<std::string, std::string>{"/sys", "no hay permiso"}, {(raiz.ruta / "ro").string(), "el disco es de solo lectura"},
+                                     {(raiz.ruta / "lleno").string(), "no queda espacio"}})
+        EXPECT_EQ(ElegirDirectorio({raiz.ruta, xdg, "/casa"}, {"seta.bmp"}).problema, "gemelario no puede crear su carpeta de datos " + xdg + "/gemelario: " + causa + ".");
+    for (const char* d : {"ro", "lleno"}) ::umount((raiz.ruta / d).c_str());
 }
