@@ -114,6 +114,9 @@ for teclas, que, condicion in [
     (["Tab"], "Tab to the link", lambda x: x.startswith("Enlace a https://www.corvantiso.example/ botón")),
     (["Tab"], "Tab to Aceptar", lambda x: x.startswith("Aceptar botón")),
     (["Escape"], "About closed", ES_CASILLA_1),
+    # The exposure window (Ctrl+D): Guardar focused; Esc keeps the setting and closes it.
+    (["ctrl+d"], "the exposure window, Guardar focused", lambda x: x.startswith("Guardar botón")),
+    (["Escape"], "the exposure window closed", ES_CASILLA_1),
     (["ctrl+n"], "Ctrl+N: a new game", lambda x: x == "Partida nueva."),
 ]:
     tecla(*teclas)
