@@ -162,7 +162,16 @@ TEST_F(Ventana, ClicksAndKeysOnTheBoard) {
     ventana.cmdSalir()->setFocus();
     QTest::keyClick(ventana.cmdSalir(), Qt::Key_Return);
     EXPECT_EQ(terminaciones, 0) << "Enter presses nothing, not even the focused exit button";
+    // A table that cannot be stored is said in a message box over the board, closed by Enter.
+    std::filesystem::create_directory(dir.ruta / "Gemelario.rnd");
+    QString dicho;
+    QTimer::singleShot(100, [&] {
+        if (auto* c = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) dicho = c->parentWidget() == &ventana ? c->text() : "?", QTest::keyClick(c, Qt::Key_Return);
+    });
     juego->mnuNuevo_Click();
+    EXPECT_TRUE(dicho.startsWith("No se puede guardar la tabla de puntuaciones (Gemelario.rnd).")) << dicho.toStdString();
+    ventana.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&ventana));
     const auto enVentana = [&](int celda) { return ventana.picDibujo(celda)->mapTo(&ventana, QPoint(53, 57)); };
     QTest::mousePress(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(3));
     QTest::mouseRelease(ventana.windowHandle(), Qt::LeftButton, {}, enVentana(4));
