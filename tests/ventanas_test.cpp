@@ -1,6 +1,7 @@
 // The windows on Qt's offscreen platform: geometry against their layout tables, stacking, menus,
 // keys, clicks, immediate painting, the name box, printing, and what each dialog shows.
 #include "AbridorWebQt.h"
+#include "ArchivoPuntuaciones.h"
 #include "Contraste.h"
 #include "Arte.h"
 #include "EntornoTablero.h"
@@ -864,6 +865,18 @@ TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
     QTest::keyClick(eleccion->control("cmdDesconocida"), Qt::Key_Return);
     EXPECT_FALSE(eleccion->isVisible());
     EXPECT_EQ(azar.sorteos, sorteos + 1) << "the secret draw, not Aceptar's kept choice";
+    // A tenth time under a minute: the table offers "Restablecer"; Space on it brings back the
+    // factory table and closes.
+    Puntuacion registro;
+    ASSERT_TRUE(EscribirTablaInicial(dir.ruta, registro));
+    const std::string fabrica = dir.leer("Gemelario.rnd");
+    dir.escribir("Gemelario.rnd", fabrica.substr(0, 603) + "00:00:59" + fabrica.substr(611));
+    auto tabla = CrearPuntuaciones(contexto);
+    mostrar(*tabla.dialogo);
+    QWidget* restablecer = tabla.dialogo->control("cmdRestablecer");
+    ASSERT_TRUE(restablecer->isVisible());
+    restablecer->setFocus(), QTest::keyClick(restablecer, Qt::Key_Space);
+    EXPECT_EQ(std::pair(dir.leer("Gemelario.rnd") == fabrica, tabla.dialogo->isVisible()), std::pair(true, false));
     auto acerca = CrearAcerca(contexto);
     mostrar(*acerca.dialogo);
     for (Qt::Key tecla : {Qt::Key_Return, Qt::Key_Space}) QTest::keyClick(acerca.dialogo->control("picPubli1"), tecla);
