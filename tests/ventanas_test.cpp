@@ -285,6 +285,11 @@ TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
     EXPECT_EQ(ventana.picDibujo(2)->imagen(), DibujoIncorporado("reverso.bmp"));
     ventana.ponerImagen(3, "portería.bmp");
     EXPECT_EQ(ventana.picDibujo(3)->imagen(), DibujoIncorporado("portería.bmp"));
+    // A picture file over 64 MiB (a good one, and then a hole) is not read: the drawing instead.
+    ASSERT_TRUE(rojo.save(QString::fromStdString((dir.ruta / "mochila.bmp").string()), "BMP"));
+    std::filesystem::resize_file(dir.ruta / "mochila.bmp", (64 << 20) + 1);
+    ventana.ponerImagen(4, "mochila.bmp");
+    EXPECT_EQ(ventana.picDibujo(4)->imagen(), DibujoIncorporado("mochila.bmp"));
     // A named pipe in a picture's place is never waited on (a writer opening it frees a stuck reader).
     const std::filesystem::path tuberia = dir.ruta / "cohete.bmp";
     ASSERT_EQ(::mkfifo(tuberia.c_str(), 0600), 0);
@@ -298,6 +303,9 @@ TEST_F(Ventana, PicturesComeFromTheDirectoryOrTheBuiltInCopy) {
 TEST_F(Ventana, AWholeGameIsPlayedWithTheKeyboardAlone) {
     EXPECT_NE(ventana.picDibujo(1)->grab().toImage().pixelColor(5, 50), QColor(255, 140, 0)) << "no frame before a key";
     QTest::keyClick(&ventana, Qt::Key_N, Qt::ControlModifier);
+    // The first arrow shows the frame on the screen at once, even where the focus cannot move.
+    ventana.picDibujo(1)->setFocus(), QTest::keyClick(ventana.picDibujo(1), Qt::Key_Left);
+    EXPECT_EQ(captura().pixelColor(ventana.picDibujo(1)->mapTo(&ventana, QPoint(5, 50))), QColor(255, 140, 0)) << "the frame at the first key";
     auto enfocada = [] { return QApplication::focusWidget()->objectName().mid(10).chopped(1).toInt(); };
     auto ir = [&](int destino) {  // by rows, then along the row
         const int filas = (destino - 1) / 6 - (enfocada() - 1) / 6, columnas = (destino - 1) % 6 - (enfocada() - 1) % 6;
@@ -441,7 +449,7 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
          {"cmdAceptar", "cmdImprimir"}, Qt::Key_unknown},
         {[&] { return mantener(CrearDiezPrimeros(contexto)); }, "Estás entre los diez primeros", {439, 417},
          {{"txtNombre", 0, {48, 224, 289, 26}, ""}, {"cmdAceptar", 0, {176, 360, 81, 33}, "Aceptar"},
-          {"Label1", 0, {56, 200, 81, 17}, "Nombre"}, {"lblTiempo", 0, {312, 288, 65, 25}, "00:00:42"}},
+          {"Label1", 0, {56, 200, 81, 17}, "Nombre"}, {"Label2", 0, {56, 272, 81, 17}, "Fecha"}, {"lblTiempo", 0, {312, 288, 65, 25}, "00:00:42"}},
          {"txtNombre", "txtFecha", "cmdAceptar"}, Qt::Key_unknown},
         {[&] { return CrearClave(contexto); }, "Selección de la imagen clave", {524, 488},
          {{"cmdDesconocida", 0, {320, 432, 137, 33}, "Si pulsas aquí, no sabrás cuál es la imagen clave hasta que la aciertes."},
