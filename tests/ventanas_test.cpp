@@ -87,6 +87,7 @@ TEST_F(Ventana, EveryControlStandsWhereTheLayoutPutsItAndIsSharpAtAnyScale) {
     EXPECT_EQ(ventana.lblTiempoWidget()->geometry(), QRect(368, 256, 65, 25));
     EXPECT_EQ(ventana.lblTiempoWidget()->alineacion() & Qt::AlignHorizontal_Mask, Qt::AlignRight) << "the clock's seconds show";
     EXPECT_EQ(ventana.lblClaveWidget()->geometry(), QRect(48, 392, 697, 25));
+    EXPECT_EQ(QFontInfo(ventana.lblClaveWidget()->font()).family(), "Liberation Sans") << "MS Sans Serif's stand-in";
     EXPECT_EQ(ventana.cmdSalir()->geometry(), QRect(44, 48, 67, 21));
     EXPECT_EQ(ventana.txtClave(5)->palette().color(QPalette::Text), QColor(0, 0, 255));
     const auto botones = Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
@@ -445,7 +446,8 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
         {[&] { return mantener(CrearPuntuaciones(contexto)); }, "Tabla de puntuaciones", {582, 506},
          {{"cmdAceptar", 0, {152, 458, 81, 33}, "Aceptar"}, {"cmdImprimir", 0, {352, 458, 81, 33}, "Imprimir tabla"},
           {"cmdRestablecer", 0, {252, 458, 81, 33}, "Restablecer"}, {"lblTiempo", 1, {32, 90, 89, 25}, " 59s"},
-          {"lblNombre", 10, {128, 414, 297, 25}, "Gemelario" + QString(23, ' ')}, {"Label3", 0, {440, 58, 105, 17}, "Fecha"}},
+          {"lblNombre", 10, {128, 414, 297, 25}, "Gemelario" + QString(23, ' ')}, {"Label3", 0, {440, 58, 105, 17}, "Fecha"},
+          {"Label1", 0, {40, 58, 73, 17}, "Tiempo"}},
          {"cmdAceptar", "cmdImprimir"}, Qt::Key_unknown},
         {[&] { return mantener(CrearDiezPrimeros(contexto)); }, "Estás entre los diez primeros", {439, 417},
          {{"txtNombre", 0, {48, 224, 289, 26}, ""}, {"cmdAceptar", 0, {176, 360, 81, 33}, "Aceptar"},
@@ -520,6 +522,9 @@ TEST_F(Dialogos, EveryDialogHasItsLayoutItsTabStopsAndCloses) {
     EXPECT_EQ(std::pair(tabla.dialogo->control("lblTiempo", 1)->font().pixelSize(), tabla.dialogo->control("lblFecha", 3)->font().pixelSize()),
               std::pair(21, 16)) << "15.75 and 12 points at 96 dots per inch";
     EXPECT_EQ(tabla.dialogo->control("lblNombre", 3)->palette().color(QPalette::Window), QColor(128, 128, 255));
+    // A decorative line in the layout's blue; a table cell named for a screen reader by its column and place.
+    EXPECT_EQ(mantener(CrearAcerca(contexto))->control("Line1")->grab().toImage().pixel(1, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tabla.dialogo->control("lblFecha", 3))->text(QAccessible::Name), "Fecha del puesto 3: 21-3-2000");
 }
 
 TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmptyName) {
@@ -557,6 +562,8 @@ TEST_F(Dialogos, TheNameBoxHasTheFocusTakesTwentyEightCharactersAndRefusesAnEmpt
                 QApplication::sendEvent(w.dialogo->control("txtNombre"), &pulsa);
             }
         }
+        const auto* caja = w.dialogo->como<QLineEdit>("txtNombre");
+        EXPECT_EQ(caja->cursorPosition(), caja->text().size()) << "the cursor after what was typed or pasted";
         QTest::keyClick(w.dialogo->control("txtNombre"), Qt::Key_Return);
         EXPECT_FALSE(w.dialogo->isVisible());
         EXPECT_EQ(dir.leer("Gemelario.rnd").substr(rango++ * 66 + 20, 32), bytes + std::string(32 - bytes.size(), ' '))
