@@ -592,14 +592,15 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
         for (int i = 1; i <= 24; ++i) tablero.mostrarTxtClave(i, true);
         // The orange focus frame, on each side of a board cell (4 pixels wide, 2 in) and of the rules
         // text (2 wide, at its edge), against the window: at least 3:1 away from the light palette.
-        const auto marco = [&](QWidget* ventana, QWidget* control, QWidget* pintado, int dentro, int fuera) {
+        const auto marco = [&, fondo = paleta.color(QPalette::Window), minimo = std::string(nombre) == "claro" ? 1.9 : 3, caso = nombre](
+                               QWidget* ventana, QWidget* control, QWidget* pintado, int dentro, int fuera) {
             ventana->activateWindow(), (void)QTest::qWaitForWindowActive(ventana), control->setFocus(Qt::TabFocusReason);
             const QImage c = pintado->grab().toImage();
             for (const QPoint punto : {QPoint(dentro, c.height() / 2), QPoint(c.width() - fuera, c.height() / 2), QPoint(c.width() / 2, dentro),
                                        QPoint(c.width() / 2, c.height() - fuera)}) {
                 QImage muestra(10, 10, QImage::Format_RGB32);
-                muestra.fill(paleta.color(QPalette::Window)), QPainter(&muestra).drawImage(QRect(4, 4, 2, 2), c, QRect(punto, QSize(2, 2)));
-                EXPECT_GE(ContrastePintado(muestra), std::string(nombre) == "claro" ? 1.9 : 3) << nombre << ": the focus frame of " << control->objectName().toStdString();
+                muestra.fill(fondo), QPainter(&muestra).drawImage(QRect(4, 4, 2, 2), c, QRect(punto, QSize(2, 2)));
+                EXPECT_GE(ContrastePintado(muestra), minimo) << caso << ": the focus frame of " << control->objectName().toStdString();
             }
         };
         marco(&tablero, tablero.picDibujo(8), tablero.picDibujo(8), 3, 7);
@@ -809,7 +810,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
         qint64 latido = 0, hueco = 0;
         std::vector<std::pair<QString, qint64>> vistos;  // each window over the table, and when
         QTimer vigia;
-        vigia.callOnTimeout([&] {
+        vigia.callOnTimeout([&, respuesta = std::string(respuesta)] {
             QWidget* m = QApplication::activeModalWidget();
             // (Qt's own dialogs take their time to build: the gaps measured are the game's.)
             const qint64 h = reloj.elapsed() - std::exchange(latido, reloj.elapsed());
