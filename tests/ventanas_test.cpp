@@ -902,12 +902,12 @@ TEST_F(Dialogos, EnterOrSpaceOnAFocusedControlDoesWhatAClickDoes) {
 
 TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStore) {
     // The exposure window, moved by its keys (a step at a time, Home and End to its ends, each value
-    // shown at once): Esc keeps the setting; Enter stores it, or says once that it could not and
+    // shown at once; a letter moves nothing): Esc keeps the setting; Enter stores it, or says once that it could not and
     // applies it for this run.
     dir.escribir("Valor.dat", " 40 \r\n");
     juego->Form_Load();
     // (key, what the label showed after each key, Valor.dat afterwards or none when it cannot be written, the setting applied)
-    for (const auto& [tecla, leidas, bytes, ajuste] : {std::tuple<Qt::Key, QString, std::string, int>{Qt::Key_Escape, "1|300|299|298|1|2|3", " 40 \r\n", 40},
+    for (const auto& [tecla, leidas, bytes, ajuste] : {std::tuple<Qt::Key, QString, std::string, int>{Qt::Key_Escape, "1|300|299|298|1|2|3|3", " 40 \r\n", 40},
                                                          {Qt::Key_Return, "41|42", " 42 \r\n", 42}, {Qt::Key_Return, "43|44", "", 44}}) {
         if (bytes.empty()) {
             std::filesystem::remove(dir.ruta / "Valor.dat");
@@ -916,7 +916,7 @@ TEST_F(Dialogos, TheExposureWindowStoresOnEnterKeepsOnEscAndSaysWhenItCannotStor
         auto v = CrearDuracion(contexto);
         mostrar(*v.dialogo);
         QStringList vistas;
-        for (Qt::Key t : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home, Qt::Key_Right, Qt::Key_PageDown})
+        for (Qt::Key t : {Qt::Key_Home, Qt::Key_End, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home, Qt::Key_Right, Qt::Key_PageDown, Qt::Key_A})
             if (tecla == Qt::Key_Escape || t == Qt::Key_Right || t == Qt::Key_PageDown)
                 QTest::keyClick(v.dialogo->control("vsbDuración"), t), vistas << v.dialogo->como<Etiqueta>("lblDuración")->texto().mid(11);
         EXPECT_EQ(vistas.join('|'), leidas);
