@@ -23,11 +23,11 @@ void centrarMarco(QWidget* ventana) {
     if (!pantalla) return;
     // The frame as the window system knows it now: the widget's own copy is brought up to date only
     // by its next move or resize, and may still lack the frame the window manager has just announced.
-    QRect marco = ventana->windowHandle() ? ventana->windowHandle()->frameGeometry() : ventana->frameGeometry();
+    QWindow* w = ventana->windowHandle();
+    QRect marco = w ? w->frameGeometry() : ventana->frameGeometry();
     marco.moveCenter(pantalla->availableGeometry().center());
     // Placed by its frame: the window manager then puts the frame, not the client area, there.
-    if (QWindow* w = ventana->windowHandle()) w->setFramePosition(marco.topLeft());
-    else ventana->move(marco.topLeft());
+    w ? w->setFramePosition(marco.topLeft()) : ventana->move(marco.topLeft());
 }
 
 // Under X11 a window manager announces the frame it puts around a window by setting the window's
