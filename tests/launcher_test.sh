@@ -41,7 +41,7 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 # (stand-in dialog tools, the only ones on the PATH, record which of them was asked to show what,
 # as the box closes, a moment later: the launcher waits for it),
 # and a non-zero status. The box is the first tool there is of zenity, kdialog and xmessage (listed
-# in that order here, the first one expected). An opener that fails half a second late still counts
+# in that order here, the first one that starts expected). An opener that fails half a second late still counts
 # as failing; on Wayland alone the box is still shown; each tool is asked for an error box titled
 # WebCorvantiso, with Spanish words. A system that cannot start a process (the launcher's fork or
 # its child's refused once, through a preloaded stand-in for fork), or its child killed, is a
@@ -68,26 +68,31 @@ for caso in "falla|zenity kdialog xmessage|DISPLAY=:99|exit 3|el escritorio no h
             "sinfork|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|0" \
             "sinvigia|zenity|DISPLAY=:99|kill -9 \$PPID|no se ha podido iniciar xdg-open.|--error" \
             "sinnieto|zenity|DISPLAY=:99|exit 0|no se ha podido iniciar xdg-open.|--error|1" \
-            "senal|zenity|DISPLAY=:99|kill -9 \$\$|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 127).|--error"; do
+            "senal|zenity|DISPLAY=:99|kill -9 \$\$|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 127).|--error" \
+            "roto|zenity! kdialog|DISPLAY=:99|#!/no/existe|el escritorio no ha encontrado con qué abrirla (xdg-open ha terminado con el estado 127).|--error"; do
   IFS='|' read -r dir herramientas pantalla abridor motivo tipo fork <<<"$caso"
   if [[ $dir != /* ]]; then
     dir="$tmp/$dir" && mkdir -p "$dir"
-    for h in $herramientas; do
-      printf '#!/bin/sh\nexec >/dev/null; /bin/sleep 0.2; { echo %s; printf "%%s\\n" "$@"; } > "%s"\n' "$h" "$tmp/caja" > "$dir/$h" && chmod +x "$dir/$h"
+    for h in $herramientas; do  # a tool marked ! is there but cannot start: its interpreter is gone
+      if [[ $h == *! ]]; then h=${h%!} && echo '#!/no/existe' > "$dir/$h"
+      else printf '#!/bin/sh\nexec >/dev/null; /bin/sleep 0.2; { echo %s; printf "%%s\\n" "$@"; } > "%s"\n' "$h" "$tmp/caja" > "$dir/$h"; fi
+      chmod +x "$dir/$h"
     done
-    [ -z "$abridor" ] || { printf '#!/bin/sh\n%s\n' "$abridor" > "$dir/xdg-open" && chmod +x "$dir/xdg-open"; }
+    # An opener whose interpreter is gone cannot even start (its exec fails).
+    [ -z "$abridor" ] || { { [[ $abridor == '#!'* ]] || echo '#!/bin/sh'; echo "$abridor"; } > "$dir/xdg-open" && chmod +x "$dir/xdg-open"; }
   fi
   rm -f "$tmp/caja"
   precarga=() && [ -z "$fork" ] || precarga=(LD_PRELOAD="$tmp/fork.so" FORK_QUE_FALLA="$fork")
-  salida=$(env -u DISPLAY -u WAYLAND_DISPLAY "$pantalla" PATH="$dir" "${precarga[@]}" "$lanzador" 2>"$tmp/error")
+  salida=$(env -u DISPLAY -u WAYLAND_DISPLAY "$pantalla" PATH="/nonexistent:$dir" "${precarga[@]}" "$lanzador" 2>"$tmp/error")
   estado=$?
   [ "$estado" -eq 1 ] || falla "$dir: the site was not opened: exit status $estado, not 1"
   [ -z "$salida" ] || falla "$dir: wrote to standard output: $salida"
   esperado="No se ha podido abrir la web de Corvantiso (https://www.corvantiso.example/): $motivo"
   [[ $(cat "$tmp/error") == "webcorvantiso: $esperado"* && $(wc -l < "$tmp/error") -eq 1 ]] || falla "$dir: stderr says: $(cat "$tmp/error")"
   if [ -n "$herramientas" ]; then
-    [ "$(head -1 "$tmp/caja" 2>/dev/null)" = "${herramientas%% *}" ] || falla "$herramientas: the box was shown by $(head -1 "$tmp/caja" 2>/dev/null)"
-    texto=$([ "${herramientas%% *}" = zenity ] && echo "--text=")$esperado  # zenity takes its words as --text=
+    primera=${herramientas##*! } && primera=${primera%% *}
+    [ "$(head -1 "$tmp/caja" 2>/dev/null)" = "$primera" ] || falla "$herramientas: the box was shown by $(head -1 "$tmp/caja" 2>/dev/null)"
+    texto=$([ "$primera" = zenity ] && echo "--text=")$esperado  # zenity takes its words as --text=
     dicho=0 && while IFS= read -r l; do [[ $l == "$texto"* ]] && dicho=1; done < "$tmp/caja"
     [ "$dicho" = 1 ] || falla "$herramientas: the message box says: $(cat "$tmp/caja" 2>/dev/null)"
     grep -qx -- "$tipo" "$tmp/caja" 2>/dev/null || falla "$herramientas: not an error box with $tipo"

@@ -13,8 +13,23 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
+#ifdef GEMELARIO_COBERTURA
+extern "C" {
+#include <gcov.h>
+}
+#endif
 
 namespace {
+
+// A forked child ends with exec or _exit, and neither writes what a coverage build counted: such a
+// build writes it here first (and counts afresh, for an exec that fails). Nothing in other builds.
+void escribirCuentas() {
+#ifdef GEMELARIO_COBERTURA
+    __gcov_dump(), __gcov_reset();
+#endif
+}
+
+[[noreturn]] void acabarHijo(int estado) { escribirCuentas(), ::_exit(estado); }
 
 constexpr const char* kDireccionWeb = "https://www.corvantiso.example/";
 
@@ -34,8 +49,8 @@ std::string buscarEnPath(std::string_view programa) {
     }
 }
 
-// Shows `texto` in the desktop's own message box, through the first dialog tool there is (GNOME's,
-// KDE's, X's); nothing when there is no display or no such tool. Returns when the box is closed.
+// Shows `texto` in the desktop's own message box, through the first dialog tool there is that starts
+// (GNOME's, KDE's, X's); nothing when there is no display or no such tool. Returns when the box is closed.
 void avisar(const std::string& texto) {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return;
     const std::vector<std::vector<std::string>> herramientas = {
@@ -50,12 +65,15 @@ void avisar(const std::string& texto) {
             std::vector<char*> argumentos;
             for (const std::string& a : orden) argumentos.push_back(const_cast<char*>(a.c_str()));
             argumentos.push_back(nullptr);
+            escribirCuentas();
             ::execv(ruta.c_str(), argumentos.data());
-            ::_exit(127);
+            acabarHijo(127);
         }
         int estado = 0;
         while (pid > 0 && ::waitpid(pid, &estado, 0) < 0 && errno == EINTR) {
         }
+        // A tool that is there but cannot start (its exec failed) gives way to the next one.
+        if (pid > 0 && WIFEXITED(estado) && WEXITSTATUS(estado) == 127) continue;
         return;
     }
 }
@@ -79,21 +97,22 @@ constexpr int kPlazoMs = 1000;
     ::setsid();
     const pid_t nieto = ::fork();
     if (nieto == 0) {
+        escribirCuentas();
         ::execl(abridor.c_str(), "xdg-open", kDireccionWeb, static_cast<char*>(nullptr));
-        ::_exit(127);
+        acabarHijo(127);
     }
-    if (nieto < 0) ::_exit(99);
+    if (nieto < 0) acabarHijo(99);
     for (int ms = 0; ms < kPlazoMs; ms += 20) {
         int estado = 0;
         const pid_t r = ::waitpid(nieto, &estado, WNOHANG);
         if (r == nieto) {
-            if (WIFEXITED(estado) && WEXITSTATUS(estado) == 0) ::_exit(0);
-            ::_exit(100 + (WIFEXITED(estado) ? std::min(WEXITSTATUS(estado), 127) : 127));
+            if (WIFEXITED(estado) && WEXITSTATUS(estado) == 0) acabarHijo(0);
+            acabarHijo(100 + (WIFEXITED(estado) ? std::min(WEXITSTATUS(estado), 127) : 127));
         }
-        if (r < 0) ::_exit(0);  // reaped by itself (SIGCHLD ignored): nothing more can be known
+        if (r < 0) acabarHijo(0);  // reaped by itself (SIGCHLD ignored): nothing more can be known
         ::usleep(20 * 1000);
     }
-    ::_exit(0);  // still running: init adopts it when this child ends
+    acabarHijo(0);  // still running: init adopts it when this child ends
 }
 
 } // namespace
