@@ -131,5 +131,15 @@ TEST(Fallos, AFullDiskLeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(dir.leer("disco/Gemelario.rnd"), kFabrica);
     EXPECT_EQ(dir.leer("disco/Valor.dat"), " 15 \r\n");
     EXPECT_TRUE(temporales(disco).empty());
+    // A short table there, then on the disk made read-only: no copy of it can be kept, so it is
+    // never replaced.
+    const std::string corta = kFabrica.substr(0, 100);
+    dir.escribir("disco/Gemelario.rnd", corta);
+    for (const bool soloLectura : {false, true}) {
+        ASSERT_TRUE(!soloLectura || ::mount(nullptr, disco.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        Puntuacion registro;
+        EXPECT_EQ(ArchivoPuntuaciones(disco, registro).apertura(), ArchivoPuntuaciones::Apertura::SoloLectura) << soloLectura;
+        EXPECT_EQ(std::pair(dir.leer("disco/Gemelario.rnd"), fs::exists(disco / "Gemelario.rnd.bak")), std::pair(corta, false)) << soloLectura;
+    }
     ::umount(disco.c_str());
 }
