@@ -170,6 +170,7 @@ def main():
         sys.exit("the unchanged code does not build")
     limpio = huella(build, vigilados)
     cuenta = {"faults": 0, "fast": 0, "end-to-end": 0, "equivalent": 0, "not built": 0}
+    solos = {}  # each test case the unit and window tests ran: the faults it alone caught
     faltas = faltas_mecanicas(desde, int(opcion("--muestra", "100")), int(opcion("--semilla", "1")), filtro) if desde \
         else faltas_a_mano(filtro)
     for n, nombre, cambiado, motivo, forzadas in faltas:
@@ -198,6 +199,11 @@ def main():
                 cambiados = {p for p, h in huella(build, vigilados).items() if h != limpio[p]}
                 caidos = correr_gtest(build, entorno, cambiados) + correr_ctest(
                     build, [t for t, ps in LANZADOR_Y_SONIDO.items() if cambiados & set(ps)])
+                casos = {c for f in caidos if ":" in f for c in f.split(":", 1)[1].split(",") if c not in ("CRASH", "TIMEOUT")}
+                for c in casos:
+                    solos.setdefault(c, 0)
+                if len(casos) == 1 and len(caidos) == len([f for f in caidos if ":" in f]):
+                    solos[casos.pop()] += 1
                 if caidos:
                     cuenta["fast"] += 1
                 elif extremo or desde:
@@ -215,6 +221,11 @@ def main():
         cuenta["faults"] += 1
         print(f"{n:3} {nombre}: {' '.join(caidos) or 'SURVIVED'}", flush=True)
     construir(todo=extremo or bool(desde))
+    # Which case alone stands between a fault and a pass (a case that caught something, but nothing
+    # alone, is where the suite can be made leaner).
+    print("faults caught by one test case alone, by case:")
+    for c, n in sorted(solos.items(), key=lambda x: (x[1], x[0])):
+        print(f"  {n:3} {c}")
     contadas = cuenta["faults"] - cuenta["equivalent"] - cuenta["not built"]
     atrapados = cuenta["fast"] + cuenta["end-to-end"]
     print(f"faults: {cuenta['faults']}"
