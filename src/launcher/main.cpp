@@ -14,9 +14,8 @@
 #include <unistd.h>
 #include <vector>
 #ifdef GEMELARIO_COBERTURA
-extern "C" {
-#include <gcov.h>
-}
+extern "C" void __gcov_dump();  // both in GCC's and LLVM's coverage runtimes
+extern "C" void __gcov_reset();
 #endif
 
 namespace {
