@@ -29,6 +29,10 @@ for _ in $(seq 50); do [ -s "$tmp/recibido" ] && break; sleep 0.05; done
 pgrep -x webcorvantiso >/dev/null && falla "a webcorvantiso process stayed behind"
 ldd "$lanzador" | grep -qE 'libQt|libX11|libxcb' && falla "it links a window library"
 
+# An opener that hands the site to a browser and ends at once with 0, as most do: nothing said.
+mkdir -p "$tmp/ya" && printf '#!/bin/sh\nexit 0\n' > "$tmp/ya/xdg-open" && chmod +x "$tmp/ya/xdg-open"
+salida=$(PATH="$tmp/ya" "$lanzador" 2>&1) && [ -z "$salida" ] || falla "an opener that ends at once with 0: status $?, said: $salida"
+
 # Started with SIGCHLD ignored, as some session managers leave it: it still ends at once.
 rm -f "$tmp/recibido"
 PATH="$tmp/bin:$PATH" timeout 5 perl -e '$SIG{CHLD} = "IGNORE"; exec @ARGV' "$lanzador" >/dev/null 2>&1
