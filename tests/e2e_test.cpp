@@ -293,13 +293,15 @@ TEST(SinPantalla, AFailureToStartIsSaidInOneLineAndOnScreenWhenThereIsOne) {
     for (const char* v : {"HOME", "XDG_DATA_HOME"}) sinHome.remove(v);
     xdgRelativa.insert("XDG_DATA_HOME", "datos/relativos");
     xdgRelativa.insert("HOME", "/dev/null");  // nothing can be made under it
+    QProcessEnvironment largo = todo;  // a name longer than any the system takes: said, not a crash
+    largo.insert("XDG_DATA_HOME", "/" + QString(300, 'x'));
     QProcessEnvironment pantallaMuerta = sinPantalla;
     pantallaMuerta.insert("DISPLAY", ":97.0");  // no X server listens there
     const DirectorioTemporal dir;
     const QString enVacia = "mkdir -p \"$1\" && cd \"$1\" && exec \"$2\"";
     for (const auto& [env, orden, dice] : {std::tuple<QProcessEnvironment, QString, QStringList>{sinPantalla, enVacia, {"pantalla gráfica"}},
                                            {todo, "mkdir \"$1\" && cd \"$1\" && rmdir \"$1\" && exec \"$2\"", {"carpeta actual", "ya no existe"}},
-                                           {sinHome, enVacia, {"HOME no está definida"}}, {pantallaMuerta, enVacia, {"la pantalla :97.0 no responde"}},
+                                           {sinHome, enVacia, {"HOME no está definida"}}, {pantallaMuerta, enVacia, {"la pantalla :97.0 no responde"}}, {largo, enVacia, {"la ruta es demasiado larga"}},
                                            {xdgRelativa, enVacia, {"/dev/null/.local/share/gemelario", "\"datos/relativos\", no es una ruta absoluta"}}}) {
         QProcess p;
         p.setProcessEnvironment(env);

@@ -58,12 +58,15 @@ TEST(DirectorioDeJuego, TheCurrentFolderWhenItHoldsAGameFileElseThePlayersDataFo
         EXPECT_EQ(d.ruta, raiz.ruta / elegida) << archivo;
         EXPECT_TRUE(std::filesystem::is_directory(raiz.ruta / elegida)) << elegida;
     }
-    // A data folder that cannot be made, and why, in the player's words: refused, a read-only disk, a full one.
+    // A data folder that cannot be made, and why, in the player's words: refused, a read-only disk, a
+    // full one, a name too long, a link to itself.
     prueba::DirectorioTemporal raiz;
+    std::filesystem::create_symlink("bucle", raiz.ruta / "bucle");
     for (const auto& [d, opciones] : {std::pair<const char*, unsigned long>{"ro", MS_RDONLY}, {"lleno", 0}})
         std::filesystem::create_directory(raiz.ruta / d), ::mount("tmpfs", (raiz.ruta / d).c_str(), "tmpfs", opciones, "size=8k,nr_inodes=1");
     for (const auto& [xdg, causa] : {std::pair<std::string, std::string>{"/sys", "no hay permiso"}, {(raiz.ruta / "ro").string(), "el disco es de solo lectura"},
-                                     {(raiz.ruta / "lleno").string(), "no queda espacio"}})
+                                     {(raiz.ruta / "lleno").string(), "no queda espacio"}, {"/" + std::string(300, 'x'), "la ruta es demasiado larga"},
+                                     {(raiz.ruta / "bucle").string(), "la ruta da vueltas entre enlaces"}})
         EXPECT_EQ(ElegirDirectorio({raiz.ruta, xdg, "/casa"}, {"seta.bmp"}).problema, "gemelario no puede crear su carpeta de datos " + xdg + "/gemelario: " + causa + ".");
     for (const char* d : {"ro", "lleno"}) ::umount((raiz.ruta / d).c_str());
 }

@@ -14,6 +14,8 @@ std::string causa(const std::error_code& ec) {
     case EROFS: return "el disco es de solo lectura";
     case ENOSPC: case EDQUOT: return "no queda espacio";
     case ENOTDIR: case EEXIST: return "parte de la ruta no es una carpeta";
+    case ENAMETOOLONG: return "la ruta es demasiado larga";
+    case ELOOP: return "la ruta da vueltas entre enlaces";
     default: return ec.message();
     }
 }
@@ -36,7 +38,8 @@ DirectorioElegido ElegirDirectorio(const EntornoDirectorios& entorno, const std:
     }
     const std::filesystem::path dir = base / "gemelario";
     std::filesystem::create_directories(dir, ec);
-    if (!std::filesystem::is_directory(dir)) {
+    std::error_code visto;  // (a name too long, or a loop, makes the throwing form throw)
+    if (!std::filesystem::is_directory(dir, visto)) {
         if (!ec) ec = std::make_error_code(std::errc::not_a_directory);
         return {{}, "gemelario no puede crear su carpeta de datos " + dir.string() + ": " + causa(ec) + nota + "."};
     }
