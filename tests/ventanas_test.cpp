@@ -800,9 +800,9 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
     const std::string imposible = "/proc/Gemelario - Tabla de puntuaciones.pdf";  // (no one, not even root, makes a file there)
     for (const auto& [tarda, enConfiguracion, respuesta] : {std::tuple{0, false, "guardar"}, {-1, false, "guardar"}, {-1, false, "no"},
                                                             {-1, true, "cancelar"}, {-1, false, "imposible"}, {1000, false, "guardar"}}) {
-        ServidorSuplente servidor(tarda);
-        const std::string puerto = std::to_string(servidor.puerto);
-        std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::ffff:127.0.0.1]:" + puerto + "/version=1.1\n");
+        ServidorSuplente servidor(tarda), callado(-1);  // (the environment's server comes before client.conf's)
+        const std::string puerto = std::to_string(servidor.puerto), conf = std::to_string((tarda ? servidor : callado).puerto);
+        std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::ffff:127.0.0.1]:" + conf + "/version=1.1\n");
         qputenv("CUPS_SERVER", tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
         if (enConfiguracion) qunsetenv("CUPS_SERVER");
         QFile::remove(pdf);
