@@ -21,6 +21,7 @@
 #include <csignal>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <thread>
 #include <fcntl.h>
 #include <future>
@@ -798,12 +799,17 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
     // no in the message box, or cancels the file dialog (no file, nothing said), or goes to a folder
     // where no file can be written (said).
     const std::string imposible = "/proc/Gemelario - Tabla de puntuaciones.pdf";  // (no one, not even root, makes a file there)
-    for (const auto& [tarda, enConfiguracion, respuesta] : {std::tuple{0, false, "guardar"}, {-1, false, "guardar"}, {-1, false, "no"},
+    // (-2: a local server that hangs, its socket taking the connection and never answering.)
+    sockaddr_un colgado{AF_UNIX, {}};
+    (dir.ruta / "colgado.sock").string().copy(colgado.sun_path, sizeof colgado.sun_path - 1);
+    const int escucha = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ::bind(escucha, reinterpret_cast<sockaddr*>(&colgado), sizeof colgado), ::listen(escucha, 8);
+    for (const auto& [tarda, enConfiguracion, respuesta] : {std::tuple{0, false, "guardar"}, {-1, false, "guardar"}, {-2, false, "no"},
                                                             {-1, true, "cancelar"}, {-1, false, "imposible"}, {1000, false, "guardar"}}) {
         ServidorSuplente servidor(tarda), callado(-1);  // (the environment's server comes before client.conf's)
         const std::string puerto = std::to_string(servidor.puerto), conf = std::to_string((tarda ? servidor : callado).puerto);
         std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::ffff:127.0.0.1]:" + conf + "/version=1.1\n");
-        qputenv("CUPS_SERVER", tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
+        qputenv("CUPS_SERVER", tarda == -2 ? colgado.sun_path : tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
         if (enConfiguracion) qunsetenv("CUPS_SERVER");
         QFile::remove(pdf);
         QElapsedTimer reloj;
@@ -843,7 +849,7 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
         if (vistos.size() > 1) { EXPECT_EQ(vistos[1].first, "QFileDialog " + pdf) << "the job's name"; }
         EXPECT_EQ(QString(Poppler("pdfinfo", {pdf})).contains(kTituloPdf), respuesta == std::string("guardar")) << "the table in a PDF: " << respuesta;
     }
-    qunsetenv("CUPS_SERVER"), qputenv("HOME", casa), cupsd.terminate(), cupsd.waitForFinished(5000);
+    qunsetenv("CUPS_SERVER"), qputenv("HOME", casa), cupsd.terminate(), cupsd.waitForFinished(5000), ::close(escucha);
     EXPECT_EQ(mensajes, std::vector<std::string>{"Gemelario: No se ha podido guardar la tabla en " + imposible + "."});
 }
 
