@@ -602,6 +602,7 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
                 QImage muestra(10, 10, QImage::Format_RGB32);
                 muestra.fill(fondo), QPainter(&muestra).drawImage(QRect(4, 4, 2, 2), c, QRect(punto, QSize(2, 2)));
                 EXPECT_GE(ContrastePintado(muestra), minimo) << caso << ": the focus frame of " << control->objectName().toStdString();
+                EXPECT_GT(qRed(c.pixel(punto)) - qBlue(c.pixel(punto)), 90) << caso << ": still orange, moved only as far as it takes: " << control->objectName().toStdString();
             }
         };
         marco(&tablero, tablero.picDibujo(8), tablero.picDibujo(8), 3, 7);
@@ -610,7 +611,7 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
         std::vector<QWidget*> ventanas{&tablero};
         for (auto& d : dialogos) mostrar(*d), d->como<QLineEdit>("txtNombre") && (d->como<QLineEdit>("txtNombre")->setText("Ñandú"), true), ventanas.push_back(d.get());
         auto* reglas = dialogos[4]->como<QPlainTextEdit>("Text1");
-        marco(dialogos[4].get(), reglas, reglas->viewport(), 0, 4);
+        marco(dialogos[4].get(), reglas, reglas->viewport(), 0, 2);
         for (QWidget* v : ventanas) for (QWidget* w : v->findChildren<QWidget*>()) {
             auto* e = qobject_cast<Etiqueta*>(w);
             auto* b = qobject_cast<QAbstractButton*>(w);
