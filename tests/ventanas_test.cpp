@@ -605,7 +605,7 @@ TEST_F(Dialogos, EveryTextReadsOnADarkOrHighContrastDesktopAndTheLightLookStays)
                 EXPECT_GT(qRed(c.pixel(punto)) - qBlue(c.pixel(punto)), 90) << caso << ": still orange, moved only as far as it takes: " << control->objectName().toStdString();
             }
         };
-        marco(&tablero, tablero.picDibujo(8), tablero.picDibujo(8), 3, 7);
+        marco(&tablero, tablero.picDibujo(8), tablero.picDibujo(8), 2, 6);
         std::vector<std::shared_ptr<VentanaDialogo>> dialogos = {mantener(CrearPuntuaciones(contexto)), mantener(CrearDiezPrimeros(contexto)),
             CrearClave(contexto), mantener(CrearDuracion(contexto)), CrearNormas(contexto), mantener(CrearAcerca(contexto))};
         std::vector<QWidget*> ventanas{&tablero};
