@@ -804,10 +804,11 @@ TEST_F(Dialogos, APrintServerThatNeverAnswersIsSaidAndTheTableGoesToAPdf) {
     sockaddr_un colgado{AF_UNIX, {}};
     (dir.ruta / "colgado.sock").string().copy(colgado.sun_path, sizeof colgado.sun_path - 1);
     const int escucha = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ServidorSuplente callado(-1);  // named in client.conf where the environment names a server that answers: the environment's comes first
     ::bind(escucha, reinterpret_cast<sockaddr*>(&colgado), sizeof colgado), ::listen(escucha, 8);
     for (const auto& [tarda, enConfiguracion, respuesta] : {std::tuple{0, false, "guardar"}, {-1, false, "guardar"}, {-2, false, "no"},
                                                             {-1, true, "cancelar"}, {-1, false, "imposible"}, {1000, false, "guardar"}}) {
-        ServidorSuplente servidor(tarda), callado(-1);  // (the environment's server comes before client.conf's)
+        ServidorSuplente servidor(tarda);
         const std::string puerto = std::to_string(servidor.puerto), conf = std::to_string((tarda ? servidor : callado).puerto);
         std::filesystem::create_directories(dir.ruta / ".cups"), dir.escribir(".cups/client.conf", "ServerName [::ffff:127.0.0.1]:" + conf + "/version=1.1\n");
         qputenv("CUPS_SERVER", tarda == -2 ? colgado.sun_path : tarda ? "127.0.0.1:" + QByteArray::fromStdString(puerto) : QByteArray::fromStdString(cups + "/cups.sock"));
